@@ -1,0 +1,139 @@
+#pragma once
+// The state every window of Tracol shares: the ten Lines, the calibration of
+// the graph image, the sampling flags, the prepared point tables, the
+// calculation conditions, the fitting results and the file-dialog state.
+//
+// One SharedState is owned by the application and handed to every window and
+// module operation by reference; tests build their own. Names are the ones
+// the windows and modules use throughout. Per-Line arrays run 0..10 and index
+// 0 is never a Line.
+//
+// Types: "Integer" values are 16-bit in range (qint16); "Single" is float;
+// "Double" is double; flags are bool. Picture positions are twips of the
+// image's own pixels (pixel x 15) and are held in 32-bit integers or floats so
+// that images wider than 32767 twips never wrap.
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace tracol {
+
+constexpr int kLineCount = 10;      // Lines 1..10
+constexpr int kMaxLinePoints = 100; // points of a Line that take part in a computation
+constexpr int kTwipsPerPixel = 15;
+
+template <typename T> using PerLine = std::array<T, kLineCount + 1>; // index 0..10
+template <typename T>
+using PointTable = std::array<std::array<T, kMaxLinePoints + 1>, kLineCount + 1>; // (Line, point)
+
+// Result store of the fitting driver: for Line L = 1..10 and section s = 1..3.
+// Every field refers to the Line's own number, not its place in LineOrder.
+struct FitResultStore {
+    template <typename T> using PerSection = std::array<PerLine<T>, 4>; // (s, L), s = 1..3
+
+    PerLine<qint16> SectionCount{};         // 1..3 sections of the stored result
+    PerSection<qint16> SectionPointCount{}; // valid points fitted in section s
+    PerSection<qint16> SectionFirstPoint{}; // index of the first point of section s
+    PerSection<qint16> SectionLastPoint{};  // index of its last point (= first point of s + 1)
+    PerSection<qint16> SectionEqNo{};       // 1..21, 0 = no equation
+    PerSection<float> SectionError{};       // mean relative error
+    PerSection<float> SectionC1{}, SectionC2{}, SectionC3{}, SectionC4{}; // highest power first
+    PerSection<QString> SectionEquationText{};                            // display text of the equation
+    PerSection<QString> SectionProgramText{};                             // assignment-statement text
+    PerLine<float> ThreeSectionError{}; // combined error of a stored three-section result
+    float LastCombinedError = 0;        // combined error of the result stored last
+};
+
+struct SharedState {
+    // ---- Data sets (Lines) ------------------------------------------------
+    // Live text of Line n: one point per line, "X,Y" + CR LF. This is the
+    // model; the DataSet window's box Text1(n-1) is its view and writes edits
+    // back here. Sampling appends to it, a file read fills it.
+    PerLine<QString> LineBox{};
+    std::array<QString, 31> LineText{}; // staging copy of Line texts (files), index = Line number
+    PerLine<qint16> PointCount{};       // points of Line n (at most 100 counted)
+    PerLine<QString> LineParameter{};   // parameter text of Line n
+    qint16 CurrentLine = 1;             // Line that receives sampled points
+    bool SamplingActive = false;        // clicks on the image append points
+    bool SkipNextSample = false;        // next click marks a mid point, adds no point
+    bool DataOnlyMode = false;          // DataSet window left without an image window
+
+    // ---- Calibration: base points ------------------------------------------
+    float PixXmin = 0, PixYmin = 0, PixXmax = 0, PixYmax = 0; // mark positions (0 = not set)
+    float ValXmin = 0, ValXmax = 0, ValYmin = 0, ValYmax = 0; // typed values (Text3..Text6)
+    bool XminMarked = false, XmaxMarked = false, YminMarked = false, YmaxMarked = false;
+    qint16 MarkMode = 0;               // next click marks: 0 nothing, 1 Xmin, 2 Xmax, 3 Ymin, 4 Ymax
+    qint16 CheckedBaseCount = 0;       // checked boxes among Check1..Check4
+    std::array<qint16, 5> PrevCheck{}; // PrevCheck1..PrevCheck4 at index 1..4
+    bool XAxisDrawn = false, YAxisDrawn = false;
+    bool BaseValuesOk = false;    // four boxes checked and values passed at the last check
+    bool AutoConfirmDone = false; // automatic confirmation ran since the base points changed
+    bool BaseConfirmed = false;   // base coordinates confirmed
+    bool ConversionOn = false;    // picture clicks are converted to graph values
+    bool NotReady = false;        // calibration incomplete or invalid
+
+    // ---- Calibration: intermediate (mid) points ----------------------------
+    bool XmidChecked = false, YmidChecked = false; // Check6 / Check7 on
+    qint16 MidMarkMode = 0;                        // 1 next click marks Xmid, 2 Ymid
+    float PixXmid = 0, PixYmid = 0;                // mid mark positions (0 = not marked)
+    float ValXmid = 0, ValYmid = 0;                // Text10 / Text11 values
+    bool XmidActive = false, YmidActive = false;   // the correction is in force
+    qint16 PrevCheck6 = 0, PrevCheck7 = 0;
+
+    // ---- Conversion and display --------------------------------------------
+    float ClickX = 0, ClickY = 0; // picture position waiting to be converted
+    bool ConversionPending = false;
+    qint32 CursorX = 0, CursorY = 0; // last pointer or mark position, rounded
+    bool ExpDisplay = false;         // converted values in exponent form (Check5)
+    float MarkSize = 0;              // size unit of the marks, twips
+    float MarkArm = 0;               // 0.3 x MarkSize
+    float MarkSizeCache = 0;         // MarkSize remembered by the first Xmax mark
+    bool LiveTick = false;           // toggled by every live readout tick
+
+    // ---- Computation input -------------------------------------------------
+    PointTable<QString> PointXText{}, PointYText{}; // prepared X / Y value texts
+    PerLine<qint16> LoadedLineKind{};               // index of a Line's first point (always 1)
+    PerLine<qint16> LoadedLineCount{};              // points of a prepared or loaded Line
+    qint16 LinesInUse = 0;                          // Lines from Line 1 that hold data
+    PerLine<QString> SortedParameter{};             // parameter texts in sorted order (1..10)
+    PerLine<qint16> LineOrder{};                    // Line at each sorted position (1..10)
+    bool KeyboardDataActive = false;                // the data sets were last set up by keyboard entry
+    qint16 WorkEstimate = 0;                        // expected number of trials, for the progress bar
+    qint16 ComputeCaller = 0;                       // 21 DataSet window, 50 keyboard entry
+    qint16 SingleLine = 0;                          // the one Line to validate; 0 = all
+    bool ValidateOnly = false;                      // computation start only validates and prepares
+
+    // ---- File dialogs --------------------------------------------------------
+    qint16 OpenPurpose = 0; // 3 image, 2 data from main window, 1 data from DataSet window
+    qint16 SaveKind = 0;    // 0, 1, 2, 4, 5
+    qint16 SaveCaller = 0;  // 21, 33, 50
+    qint16 CsvPurpose = 0;  // 70 graph data, 50 keyboard data
+    QString CurrentFilePath, CurrentFileName, LastDirectory, LastFileName;
+
+    // ---- Calculation conditions ---------------------------------------------
+    float CutoffError = 0.00076f;
+    qint16 ErrorMode = 2;
+    qint16 MaxDivisions = 3;
+    // 1 = system 1..7 excluded. At start-up all seven are; the first loading of
+    // the computation screen sets the standard conditions (only system A).
+    std::array<qint16, 11> ExcludedSystems{0, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0};
+    bool AllSystemsFlag = false;
+
+    // ---- Fitting results and reports ----------------------------------------
+    FitResultStore FitResult;
+    QStringList RelationProgramLines; // "Y(k)=" + right-hand side of a section's program text
+    qint32 FitCount = 0;              // fits evaluated in the current computation
+    bool AbortRequested = false;      // set by the progress window's abort button
+    PerLine<float> LineXMax{}, LineXMin{}, LineYMax{}, LineYMin{}; // per position in LineOrder
+    float OverallXMax = -1e15f, OverallXMin = 1e15f, OverallYMax = -1e15f, OverallYMin = 1e15f;
+    bool ParametersNotNumeric = false;      // a parameter of the last computation is not a number
+    QStringList List1, List2, List3, List4; // the computation screen's lists
+};
+
+// The Reset step of the main window: forget the base points and the
+// confirmation, keep the typed values, the mid values and all data sets.
+void resetCalibration(SharedState& state);
+
+} // namespace tracol
