@@ -24,6 +24,9 @@ constexpr int kLineCount = 10;      // Lines 1..10
 constexpr int kMaxLinePoints = 100; // points of a Line that take part in a computation
 constexpr int kTwipsPerPixel = 15;
 
+inline const QString kInitialImagePattern = QStringLiteral("*.BMP;*.JPG");
+inline const QString kInitialDataPattern = QStringLiteral("*.DA*;*.TX*;*.DO*;*.WR*");
+
 template <typename T> using PerLine = std::array<T, kLineCount + 1>; // index 0..10
 template <typename T>
 using PointTable = std::array<std::array<T, kMaxLinePoints + 1>, kLineCount + 1>; // (Line, point)
@@ -130,6 +133,15 @@ struct SharedState {
     float OverallXMax = -1e15f, OverallXMin = 1e15f, OverallYMax = -1e15f, OverallYMin = 1e15f;
     bool ParametersNotNumeric = false;      // a parameter of the last computation is not a number
     QStringList List1, List2, List3, List4; // the computation screen's lists
+
+    // ---- Digitizing windows and file dialogs: remembered between openings ----
+    // Sampled points that no file holds yet: set by sampling, cleared when a
+    // data set is saved or the Lines are replaced. A new image asks first.
+    bool UnsavedPoints = false;
+    QString ImagePattern = kInitialImagePattern; // file pattern of the open dialog for images
+    QString DataPattern = kInitialDataPattern;   // file pattern of the dialogs for data sets
+    QString RememberedDrive;                     // drive of the last directory change in a dialog
+    QString RememberedDirectory;                 // directory of that change
 };
 
 // The Reset step of the main window: forget the base points and the
