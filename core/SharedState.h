@@ -131,6 +131,11 @@ struct SharedState {
     bool ParametersNotNumeric = false;      // a parameter of the last computation is not a number
     QStringList List1, List2, List3, List4; // the computation screen's lists
 
+    // ---- DataSet window: what was last saved or loaded -------------------------
+    // The Line texts as last written to or read from a data-set file. Keyboard
+    // entry asks before it replaces Lines whose points differ from these.
+    PerLine<QString> SavedLineBox{};
+
     // ---- Output: curve sampling (Module70) and output files -----------------
     // The sampler's input: the section's kind, its coefficients copied into
     // the slot of that kind (c and d are 0 for kinds of degree 1), its X range,
