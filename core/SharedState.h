@@ -130,6 +130,11 @@ struct SharedState {
     float OverallXMax = -1e15f, OverallXMin = 1e15f, OverallYMax = -1e15f, OverallYMin = 1e15f;
     bool ParametersNotNumeric = false;      // a parameter of the last computation is not a number
     QStringList List1, List2, List3, List4; // the computation screen's lists
+
+    // ---- DataSet window: what was last saved or loaded -------------------------
+    // The Line texts as last written to or read from a data-set file. Keyboard
+    // entry asks before it replaces Lines whose points differ from these.
+    PerLine<QString> SavedLineBox{};
 };
 
 // The Reset step of the main window: forget the base points and the
