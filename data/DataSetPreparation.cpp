@@ -45,8 +45,7 @@ QString pointLineMessage(const QString& line) {
 // A gap: Line k empty while Line k + 1 holds data.
 bool hasLineGap(const SharedState& state) {
     for (int k = 1; k < kLineCount; ++k) {
-        const bool empty =
-            state.LineText[k].size() <= kShortestLineTextWithData && state.PointCount[k] == 0;
+        const bool empty = state.LineText[k].size() <= kShortestLineTextWithData && state.PointCount[k] == 0;
         const bool nextHoldsData = !state.LineText[k + 1].isEmpty() && state.PointCount[k + 1] != 0;
         if (empty && nextHoldsData)
             return true;
@@ -232,7 +231,8 @@ PreparationOutcome prepareComputation(SharedState& state) {
                 continue;
         }
         estimate = addWorkEstimate(estimate, n);
-        outcome.pointsBeyondLimit = outcome.pointsBeyondLimit || pointLineCount(state.LineText[h]) > kMaxLinePoints;
+        outcome.pointsBeyondLimit =
+            outcome.pointsBeyondLimit || pointLineCount(state.LineText[h]) > kMaxLinePoints;
     }
     state.WorkEstimate = clampToInteger(estimate);
     if (tooSmall)

@@ -75,8 +75,8 @@ KeyboardOutcome prepareKeyboardComputation(SharedState& state, const KeyboardPag
 struct CommaConversion {
     QString message; // "Error" when a line was refused; the pages are then unchanged
     bool pointsBeyondLimit = false;
-    QList<int> convertedLines;       // Lines rewritten, 1..LinesInUse
-    KeyboardPages pages;             // the pages after conversion
+    QList<int> convertedLines; // Lines rewritten, 1..LinesInUse
+    KeyboardPages pages;       // the pages after conversion
     bool ok() const { return message.isEmpty(); }
 };
 
