@@ -1,8 +1,8 @@
 #include "data/Form22.h"
 
-#include "ui/DirectoryList.h"
-#include "ui/DriveList.h"
-#include "ui/FileList.h"
+#include "ui/DirListBox.h"
+#include "ui/DriveListBox.h"
+#include "ui/FileListBox.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,17 +22,20 @@ template <typename T> T* named(T* widget, const QString& name, QRect geometry) {
     return widget;
 }
 
-// The folder part of a path: the text before its last separator ("/" for a
-// file in the root).
+// The folder part of a path: the text before its last separator (the root
+// itself for a file in the root).
 QString folderOf(const QString& path) {
-    const qsizetype last = path.lastIndexOf(u'/');
+    const QString clean = QDir::fromNativeSeparators(path);
+    const qsizetype last = clean.lastIndexOf(u'/');
     if (last < 0)
         return QString();
-    return last == 0 ? QStringLiteral("/") : path.left(last);
+    return QDir::toNativeSeparators(last == 0 || clean.at(last - 1) == u':' ? clean.left(last + 1)
+                                                                            : clean.left(last));
 }
 
 QString nameOf(const QString& path) {
-    return path.mid(path.lastIndexOf(u'/') + 1);
+    const QString clean = QDir::fromNativeSeparators(path);
+    return clean.mid(clean.lastIndexOf(u'/') + 1);
 }
 
 } // namespace
@@ -47,9 +50,9 @@ Form22::Form22(SharedState& state, Windows& windows, QWidget* parent)
     Label1 =
         named(new QLabel(QStringLiteral("データ読込み"), this), QStringLiteral("Label1"), {10, 6, 200, 20});
     Label2 = named(new QLabel(this), QStringLiteral("Label2"), {220, 6, 210, 20});
-    Drive1 = named(new DriveList(this), QStringLiteral("Drive1"), {10, 30, 200, 24});
-    Dir1 = named(new DirectoryList(this), QStringLiteral("Dir1"), {10, 58, 200, 180});
-    File1 = named(new FileList(this), QStringLiteral("File1"), {220, 30, 210, 208});
+    Drive1 = named(new DriveListBox(this), QStringLiteral("Drive1"), {10, 30, 200, 24});
+    Dir1 = named(new DirListBox(this), QStringLiteral("Dir1"), {10, 58, 200, 180});
+    File1 = named(new FileListBox(this), QStringLiteral("File1"), {220, 30, 210, 208});
     Text4 = named(new QLineEdit(this), QStringLiteral("Text4"), {220, 242, 210, 22});
     Text1 = named(new QLineEdit(this), QStringLiteral("Text1"), {10, 268, 420, 22});
     Text3 = named(new QLineEdit(QStringLiteral("ﾌｧｲﾙ内容不正"), this), QStringLiteral("Text3"),
@@ -69,10 +72,10 @@ Form22::Form22(SharedState& state, Windows& windows, QWidget* parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(5000);
 
-    connect(Drive1, &DriveList::driveChanged, this, &Form22::driveChosen);
-    connect(Dir1, &DirectoryList::pathChanged, this, &Form22::directoryChanged);
-    connect(File1, &FileList::fileClicked, this, &Form22::fileClicked);
-    connect(File1, &FileList::fileDoubleClicked, this, [this](const QString& name) {
+    connect(Drive1, &DriveListBox::driveChanged, this, &Form22::driveChosen);
+    connect(Dir1, &DirListBox::pathChanged, this, &Form22::directoryChanged);
+    connect(File1, &FileListBox::fileClicked, this, &Form22::fileClicked);
+    connect(File1, &FileListBox::fileDoubleClicked, this, [this](const QString& name) {
         fileClicked(name);
         decide();
     });
@@ -129,6 +132,8 @@ void Form22::activate() {
 }
 
 void Form22::driveChosen(const QString& drive) {
+    if (DriveListBox::rootOf(Dir1->path()) == drive)
+        return; // the list only followed the folder
     if (!Dir1->setPath(drive)) {
         showFileMessage(kDriveNotReady);
         Drive1->setDrive(Dir1->path());
@@ -148,10 +153,7 @@ void Form22::patternEntered() {
 
 void Form22::fileClicked(const QString& name) {
     Text3->hide();
-    QString folder = File1->path();
-    if (folder.endsWith(u'/'))
-        folder.chop(1);
-    Text1->setText(folder + u'/' + name);
+    Text1->setText(joinPath(File1->path(), name));
     state_.CurrentFileName = name;
 }
 

@@ -19,9 +19,9 @@ class QTimer;
 
 namespace tracol {
 
-class DriveList;
-class DirectoryList;
-class FileList;
+class DriveListBox;
+class DirListBox;
+class FileListBox;
 
 class Form22 : public QWidget {
     Q_OBJECT
@@ -61,9 +61,9 @@ class Form22 : public QWidget {
 
     SharedState& state_;
     Windows& windows_;
-    DriveList* Drive1 = nullptr;     // drive list
-    DirectoryList* Dir1 = nullptr;   // directory list
-    FileList* File1 = nullptr;       // file list
+    DriveListBox* Drive1 = nullptr;  // drive list
+    DirListBox* Dir1 = nullptr;      // directory list
+    FileListBox* File1 = nullptr;    // file list
     QLineEdit* Text1 = nullptr;      // full path of the chosen file
     QLineEdit* Text3 = nullptr;      // message field
     QLineEdit* Text4 = nullptr;      // file-name pattern

@@ -2,7 +2,8 @@
 
 #include "data/Form22.h"
 
-#include "data/LinesReset.h"
+#include "data/DataSetFile.h"
+#include "data/SavedLines.h"
 #include "digitize/Form20.h"
 #include "digitize/Form23.h"
 #include "digitize/MDIForm20.h"
@@ -19,10 +20,7 @@ namespace {
 
 // Sampled points no file holds would go with the old image: ask first.
 bool mayDiscardPoints(QWidget* parent, const SharedState& state) {
-    bool anyPoints = false;
-    for (int line = 1; line <= kLineCount; ++line)
-        anyPoints = anyPoints || !state.LineBox[line].trimmed().isEmpty();
-    if (!anyPoints || !state.UnsavedPoints)
+    if (!hasUnsavedPoints(state))
         return true;
     QMessageBox question(
         QMessageBox::Question, QStringLiteral("画像呼込み"),
@@ -64,7 +62,8 @@ bool Form22::loadImage() {
     if (holder)
         holder->picture()->setPicture(image);
 
-    resetAllLines(state_);
+    resetLines(state_);
+    state_.SavedLineBox = state_.LineBox;
     for (int line = 1; line <= kLineCount; ++line) {
         emit windows_.lineBoxChanged(line);
         setControlText(windows_.form21, QStringLiteral("Text6"), QStringLiteral("0"));

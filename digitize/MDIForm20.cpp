@@ -258,7 +258,6 @@ void MDIForm20::samplingStep(bool resetMarkMode) {
     setControlText(windows_.form21, QStringLiteral("Text6"), numtext::plainInteger(s.PointCount[line]));
     s.LineBox[line] += trimBlanks(main->sampledText(Axis::X)) + u',' +
                        trimBlanks(main->sampledText(Axis::Y)) + QStringLiteral("\r\n");
-    s.UnsavedPoints = true;
     emit windows_.lineBoxChanged(line);
     if (resetMarkMode)
         s.MarkMode = 0;
