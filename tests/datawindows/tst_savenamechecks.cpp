@@ -1,0 +1,126 @@
+// The save dialogs' checks on a file name and on an existing file's first line,
+// and the record of which Lines were saved.
+
+#include "data/SaveNameChecks.h"
+#include "data/SavedLines.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace tracol;
+
+class TestSaveNameChecks : public QObject {
+    Q_OBJECT
+  private slots:
+    void saveName_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("one letter, dot, two letters") << "a.bc" << true;
+        QTest::newRow("one character after the dot") << "abc.d" << false;
+        QTest::newRow("no dot") << "abcdef" << false;
+        QTest::newRow("three characters") << "a.b" << false;
+        QTest::newRow("dot at the end") << "abcd." << false;
+        QTest::newRow("usual data name") << "curve.dat" << true;
+        QTest::newRow("full path") << "/home/user/curve.dat" << true;
+        QTest::newRow("dot only in a folder") << "/home/v1.25/curve" << false;
+        QTest::newRow("everything after the first dot counts") << "a.b.c" << true;
+        QTest::newRow("empty") << "" << false;
+    }
+    void saveName() {
+        QFETCH(QString, path);
+        QFETCH(bool, accepted);
+        QCOMPARE(isAcceptableSaveName(path), accepted);
+    }
+
+    void firstLineCheckByExtension_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("checked");
+        QTest::newRow("TXT") << "a.TXT" << true;
+        QTest::newRow("DAT") << "a.DAT" << true;
+        QTest::newRow("DOC") << "a.DOC" << true;
+        QTest::newRow("lower case txt is not compared") << "a.txt" << false;
+        QTest::newRow("CSV") << "a.CSV" << false;
+        QTest::newRow("no extension") << "DATA" << false;
+    }
+    void firstLineCheckByExtension() {
+        QFETCH(QString, name);
+        QFETCH(bool, checked);
+        QCOMPARE(needsFirstLineCheck(name), checked);
+    }
+
+    void firstLine_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("data");
+        QTest::newRow("data header") << QByteArray("0.5, 1 , 12\r\n1,2\r\n") << true;
+        QTest::newRow("exponents and tabs") << QByteArray("1.5E-3\t2D+1,e,d\r\n") << true;
+        QTest::newRow("letters") << QByteArray("Hello world\r\n") << false;
+        QTest::newRow("letters after the first line do not count") << QByteArray("1,2\r\nabc\r\n") << true;
+        QTest::newRow("japanese")
+            << QStringEncoder("windows-31j")(QStringLiteral("＜Ｘ／Ｙデータ＞\r\n")).operator QByteArray()
+            << false;
+        QTest::newRow("empty file") << QByteArray() << true;
+    }
+    void firstLine() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, data);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("x.TXT"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        QCOMPARE(firstLineLooksLikeData(path), data);
+    }
+
+    void pathParts_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("nested") << "/tmp/a/b.dat"
+                                << "/tmp/a"
+                                << "b.dat";
+        QTest::newRow("root") << "/b.dat"
+                              << "/"
+                              << "b.dat";
+        QTest::newRow("blanks in the name") << "/tmp/my file.dat"
+                                            << "/tmp"
+                                            << "myfile.dat";
+        QTest::newRow("no folder") << "b.dat"
+                                   << ""
+                                   << "b.dat";
+    }
+    void pathParts() {
+        QFETCH(QString, path);
+        QFETCH(QString, folder);
+        QFETCH(QString, name);
+        QCOMPARE(folderOfPath(path), folder);
+        QCOMPARE(fileNameOfPath(path), name);
+    }
+
+    void unsavedPoints() {
+        SharedState state;
+        QVERIFY(!hasUnsavedPoints(state));
+        state.LineBox[2] = QStringLiteral("1,2\r\n3,4\r\n");
+        QVERIFY(hasUnsavedPoints(state));
+        markLinesSaved(state, 1, 3); // another Line saved alone
+        QVERIFY(hasUnsavedPoints(state));
+        markLinesSaved(state, 1, 2);
+        QVERIFY(!hasUnsavedPoints(state));
+        state.LineBox[5] = QStringLiteral("5,6\r\n");
+        QVERIFY(hasUnsavedPoints(state));
+        state.KeyboardDataActive = true; // a keyboard save does not write the Lines
+        markLinesSaved(state, 0, 0);
+        QVERIFY(hasUnsavedPoints(state));
+        state.KeyboardDataActive = false;
+        markLinesSaved(state, 0, 0);
+        QVERIFY(!hasUnsavedPoints(state));
+        state.LineBox[5] = QStringLiteral("7"); // no point in it
+        QVERIFY(!hasUnsavedPoints(state));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSaveNameChecks)
+#include "tst_savenamechecks.moc"
