@@ -2,6 +2,7 @@
 
 #include "core/SharedState.h"
 #include "digitize/Form20.h"
+#include "output/Worksheet.h"
 #include "ui/Windows.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Tracol"));
 
     tracol::SharedState state;
+    state.WorkingFolder = tracol::chooseWorkingFolder(); // where each computation writes the worksheet
     tracol::Windows windows;
     tracol::Form20 mainWindow(state, windows);
     mainWindow.show();

@@ -135,6 +135,24 @@ struct SharedState {
     // The Line texts as last written to or read from a data-set file. Keyboard
     // entry asks before it replaces Lines whose points differ from these.
     PerLine<QString> SavedLineBox{};
+
+    // ---- Output: curve sampling (Module70) and output files -----------------
+    // The sampler's input: the section's kind, its coefficients copied into
+    // the slot of that kind (c and d are 0 for kinds of degree 1), its X range,
+    // the number of intervals (299 plot, 29 CSV export) and the X stepping.
+    std::array<double, 51> CoefA{}, CoefB{}, CoefC{}, CoefD{}; // slots 0..50 by equation kind
+    qint16 CurveKind = 0;                                      // kind of the section to sample
+    float SectionXStart = 0, SectionXEnd = 0;                  // X of its first and last point
+    qint16 CurveSteps = 299;                                   // sampling intervals N
+    bool PlotLogX = false;                                     // geometric X stepping (log X axis)
+    qint16 CurveLine = 0, CurveSection = 0; // Line and section whose data points widen the Y extent
+    // The sampler's output: curve points in slots 1..CurvePointCount and the
+    // Y extent of the section's data and curve points.
+    std::array<float, 501> CurveX{}, CurveY{};
+    qint16 CurvePointCount = 0;
+    float SectionYMin = 1e20f, SectionYMax = -1e20f;
+    // Writable per-user folder of the worksheet "Rrr.csv", chosen at start-up.
+    QString WorkingFolder;
 };
 
 // The Reset step of the main window: forget the base points and the

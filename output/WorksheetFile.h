@@ -1,0 +1,37 @@
+#pragma once
+// The worksheet file "Rrr.csv" written line by line. The lines go to a
+// temporary file beside it; only a complete worksheet replaces the old one, so
+// a failed write never leaves half a sheet behind, and the failure is reported.
+
+#include <QSaveFile>
+#include <QString>
+#include <QStringEncoder>
+
+namespace tracol {
+
+class WorksheetFile {
+  public:
+    explicit WorksheetFile(const QString& path);
+
+    // Writes `text` as one line (CR LF, code page 932); the first call opens the
+    // file. False once the file could not be opened or written.
+    bool AppendWorksheetLine(const QString& text);
+
+    // Closes the file: the new worksheet takes the place of the old one. False
+    // (and the old worksheet kept) when any step failed.
+    bool finish();
+
+    // Why the worksheet could not be written (empty while all went well).
+    QString errorString() const { return error_; }
+
+  private:
+    bool fail(const QString& why);
+
+    QSaveFile file_;
+    QStringEncoder encoder_;
+    bool opened_ = false;
+    bool failed_ = false;
+    QString error_;
+};
+
+} // namespace tracol
