@@ -131,6 +131,14 @@ struct SharedState {
     bool ParametersNotNumeric = false;      // a parameter of the last computation is not a number
     QStringList List1, List2, List3, List4; // the computation screen's lists
 
+    // ---- Fitting engine: working values kept between the driver and its readers
+    // (fit/Module1). StatusCode of every EqNo (index 0 = no equation), refilled
+    // at the start of every computation.
+    std::array<QString, 22> EquationStatusCode{};
+    float PlotDefaultXMin = 0, PlotDefaultXMax = 0; // overall X range handed to the plot
+    qint32 ThreeSectionTrialCount = 0;              // three-section trials of this computation
+    bool ComputationCompleted = false;              // the last computation ran to its end
+
     // ---- DataSet window: what was last saved or loaded -------------------------
     // The Line texts as last written to or read from a data-set file. Keyboard
     // entry asks before it replaces Lines whose points differ from these.

@@ -1,10 +1,8 @@
 #include "output/GraphDataCsv.h"
 
 #include "core/NumericText.h"
+#include "output/CsvExtensionRule.h"
 #include "output/Module70.h"
-
-#include <QSaveFile>
-#include <QStringEncoder>
 
 #include <algorithm>
 
@@ -47,20 +45,16 @@ QStringList graphDataLines(SharedState& state) {
     return lines;
 }
 
-CsvWriteResult writeGraphDataCsv(SharedState& state, const QString& path) {
-    CsvWriteResult result;
-    const QStringList lines = graphDataLines(state);
-    QStringEncoder encoder("windows-31j");
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += encoder.encode(line + QStringLiteral("\r\n"));
+FileOutcome writeGraphDataCsv(SharedState& state, const QString& path) {
+    return writeTextFile(path, graphDataLines(state).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+}
 
-    QSaveFile file(path);
-    result.ok = !encoder.hasError() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
-                file.commit();
-    if (!result.ok)
-        result.errorText = QStringLiteral("書込めません。");
-    return result;
+FileOutcome writeCsvDialogFile(SharedState& state, qint16 csvPurpose, const QString& path) {
+    if (csvPurpose == kCsvPurposeGraphData)
+        return writeGraphDataCsv(state, path);
+    if (csvPurpose == kCsvPurposeKeyboardData)
+        return writeSaveFile(state, path, kSaveAllLines);
+    return FileOutcome{false, kCannotWriteMessage};
 }
 
 } // namespace tracol

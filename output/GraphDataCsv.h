@@ -11,6 +11,7 @@
 // order (LineOrder). Plain text, code page 932, CR LF, no quoting.
 
 #include "core/SharedState.h"
+#include "data/DataSetFile.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,13 +22,12 @@ namespace tracol {
 // back to 299), so the curve buffers of the state change.
 QStringList graphDataLines(SharedState& state);
 
-struct CsvWriteResult {
-    bool ok = false;
-    QString errorText; // "書込めません。" when the file could not be written
-};
-
 // Writes the graph-data CSV to path; an existing file is replaced only by a
-// complete new one.
-CsvWriteResult writeGraphDataCsv(SharedState& state, const QString& path);
+// complete new one. Fails with "書込めません。".
+FileOutcome writeGraphDataCsv(SharedState& state, const QString& path);
+
+// The save of the CSV / keyboard-data dialog: the graph-data CSV for
+// CsvPurpose 70, the data-set blocks of all Lines (save kind 0) for 50.
+FileOutcome writeCsvDialogFile(SharedState& state, qint16 csvPurpose, const QString& path);
 
 } // namespace tracol

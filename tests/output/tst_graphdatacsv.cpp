@@ -37,6 +37,7 @@ class TestGraphDataCsv : public QObject {
     void sectionWithOneXKeepsTheLastRange();
     void writesFileWithCrLf();
     void writeFailureIsReported();
+    void keyboardDataIsSavedAsDataSet();
     void extensionRule_data();
     void extensionRule();
 };
@@ -101,7 +102,7 @@ void TestGraphDataCsv::writesFileWithCrLf() {
     QTemporaryDir dir;
     SharedState state = twoLines();
     const QString path = dir.filePath(QStringLiteral("graph.csv"));
-    const CsvWriteResult result = writeGraphDataCsv(state, path);
+    const FileOutcome result = writeCsvDialogFile(state, kCsvPurposeGraphData, path);
     QVERIFY(result.ok);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -113,9 +114,33 @@ void TestGraphDataCsv::writesFileWithCrLf() {
 void TestGraphDataCsv::writeFailureIsReported() {
     QTemporaryDir dir;
     SharedState state = twoLines();
-    const CsvWriteResult result = writeGraphDataCsv(state, dir.filePath(QStringLiteral("missing/graph.csv")));
+    const FileOutcome result = writeGraphDataCsv(state, dir.filePath(QStringLiteral("missing/graph.csv")));
     QVERIFY(!result.ok);
-    QCOMPARE(result.errorText, QStringLiteral("書込めません。"));
+    QCOMPARE(result.message, QStringLiteral("書込めません。"));
+}
+
+void TestGraphDataCsv::keyboardDataIsSavedAsDataSet() {
+    QTemporaryDir dir;
+    SharedState state;
+    state.LineBox[1] = QStringLiteral("1.5,2\r\n3,4.25\r\n");
+    state.PointCount[1] = 2;
+    state.LineParameter[1] = QStringLiteral("0.5");
+    state.LineBox[2] = QStringLiteral("7,8\r\n");
+    state.PointCount[2] = 1;
+    state.LineParameter[2] = QStringLiteral("2");
+    const QString path = dir.filePath(QStringLiteral("keys.dat"));
+    const FileOutcome result = writeCsvDialogFile(state, kCsvPurposeKeyboardData, path);
+    QVERIFY(result.ok);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QCOMPARE(bytes, *encodeForFile(allLinesFileText(state)));
+    QVERIFY(bytes.startsWith("0.5, 1 , 2\r\n1.5,2\r\n"));
+    // Read back, the file gives the same Lines.
+    SharedState reread;
+    QVERIFY(readDataSetFile(reread, path).ok);
+    QCOMPARE(reread.LineBox[1], state.LineBox[1]);
+    QCOMPARE(reread.LineParameter[2], QStringLiteral("2"));
 }
 
 void TestGraphDataCsv::extensionRule_data() {

@@ -1,0 +1,229 @@
+// The texts of the regression module: the coefficient format, the equation
+// and assignment-statement texts, the status codes and the system labels.
+
+#include "fit/KKAIKI.h"
+
+#include "fit/KKAIKI_Format.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace tracol::KKAIKI {
+
+namespace {
+
+// Writes the 15-significant-digit exponent form of a >= 0 ("d.dddddddddddddde+XX")
+// and returns its decimal exponent.
+int fifteenDigits(double a, char* out, size_t size) {
+    std::snprintf(out, size, "%.14e", a);
+    return std::atoi(std::strchr(out, 'e') + 1);
+}
+
+void appendExponent(std::string& out, int exponent) {
+    out += 'E';
+    out += exponent < 0 ? '-' : '+';
+    const int absExp = std::abs(exponent);
+    if (absExp < 10)
+        out += '0';
+    out += std::to_string(absExp);
+}
+
+} // namespace
+
+std::string formatCoefficientAscii(double v) {
+    if (std::isnan(v))
+        return "-NaN";
+    if (std::isinf(v))
+        return v > 0 ? " INF" : "-INF";
+
+    std::string out;
+    out.reserve(16);
+    out += v > 0 ? ' ' : '-';
+    const double a = std::fabs(v);
+    char digits[40];
+
+    // The general text (15 significant digits) switches to exponent notation
+    // below 1E-04 and from 1E+15 on: then its mantissa and exponent are used.
+    if (a != 0 && (a < 1.001e-4 || a >= 9.99e14)) {
+        const int exponent = fifteenDigits(a, digits, sizeof digits);
+        if (exponent < -4 || exponent >= 15) {
+            out.append(digits, 7);
+            appendExponent(out, exponent);
+            return out;
+        }
+    }
+
+    // Scale into 1 <= m < 10 by repeated multiplication (at most 50 steps;
+    // zero takes all fifty and ends as 0.00000E-50).
+    double m = a;
+    int k = 0;
+    if (m >= 10) {
+        for (int step = 0; step < 50 && m >= 10; ++step) {
+            m = m * 0.1;
+            ++k;
+        }
+    }
+    if (m < 1) {
+        for (int step = 0; step < 50 && m < 1; ++step) {
+            m = m * 10;
+            ++k;
+        }
+    }
+    int exponent = a >= 1 ? k : -k;
+    // First seven characters of the general text of m, padded with zeros:
+    // truncation of the 15-digit text, never rounding of the shown digits.
+    const int mExponent = fifteenDigits(m, digits, sizeof digits);
+    if (mExponent >= 1) {
+        // m rounds to 10 in fifteen digits: written as the next power of ten.
+        out += "1.00000";
+        exponent += mExponent;
+    } else {
+        out.append(digits, 7);
+    }
+    appendExponent(out, exponent);
+    return out;
+}
+
+QString FormatCoefficient(double v) {
+    return QString::fromLatin1(formatCoefficientAscii(v));
+}
+
+double FormattedValue(double v) {
+    if (!std::isfinite(v))
+        return INFINITY;
+    return std::strtod(formatCoefficientAscii(v).c_str(), nullptr);
+}
+
+namespace {
+
+struct SystemTexts {
+    const char16_t* label;
+    const char16_t* head;       // display head, e.g. "Y = "
+    const char16_t* terms[3];   // display X terms for t^3, t^2, t
+    const char16_t* program[3]; // program X terms for t^3, t^2, t
+    enum Form { Plain, Exponential, Reciprocal } form;
+};
+
+const SystemTexts kSystems[kSystemCount + 1] = {
+    {u"", u"", {u"", u"", u""}, {u"", u"", u""}, SystemTexts::Plain},
+    {u"X - Y 座標系",
+     u"Y = ",
+     {u" X^3", u" X^2", u" X"},
+     {u" X1!^3", u" X1!^2", u" X1!"},
+     SystemTexts::Plain},
+    {u"Ln(X) - Y 座標系",
+     u"Y = ",
+     {u" (Log(X))^3", u" (Log(X))^2", u" Log(X)"},
+     {u" (Log(X1!))^3", u" (Log(X1!))^2", u" Log(X1!)"},
+     SystemTexts::Plain},
+    {u"X - Ln(Y) 座標系",
+     u"Log(Y) = ",
+     {u" X^3", u" X^2", u" X"},
+     {u" X1!^3", u" X1!^2", u" X1!"},
+     SystemTexts::Exponential},
+    {u"Ln(X) - Ln(Y) 座標系",
+     u"Log(Y) = ",
+     {u" (Log(X))^3", u" (Log(X))^2", u" Log(X)"},
+     {u" (Log(X1!))^3", u" (Log(X1!))^2", u" Log(X1!)"},
+     SystemTexts::Exponential},
+    {u"1/X - Y 座標系",
+     u"Y = ",
+     {u" (1/X)^3", u" (1/X)^2", u" (1/X)"},
+     {u" (1/X1!)^3", u" (1/X1!)^2", u" (1/X1!)"},
+     SystemTexts::Plain},
+    {u"X - 1/Y 座標系",
+     u"1/Y = ",
+     {u" X^3", u" X^2", u" X"},
+     {u" X1!^3", u" X1!^2", u" X1!"},
+     SystemTexts::Reciprocal},
+    {u"1/X - 1/Y 座標系",
+     u"1/Y = ",
+     {u" (1/X)^3", u" (1/X)^2", u" (1/X)"},
+     {u" (1/X1!)^3", u" (1/X1!)^2", u" (1/X1!)"},
+     SystemTexts::Reciprocal},
+};
+
+bool validEqNo(int eqNo) {
+    return eqNo >= 1 && eqNo <= kMaxEqNo;
+}
+
+// " + " and the formatted coefficient, or " - " and its text without the sign.
+QString joinedCoefficient(float c) {
+    const QString text = FormatCoefficient(c);
+    return c > 0 ? QStringLiteral(" + ") + text : QStringLiteral(" - ") + text.mid(1);
+}
+
+// T1 term T2' term ... T(d+1)'; joiner goes between a coefficient and its term.
+QString coefficientSequence(int eqNo, const float* c, const char16_t* const* terms, const QString& joiner) {
+    const int degree = DegreeOf(eqNo);
+    QString out = FormatCoefficient(c[0]);
+    for (int k = 1; k <= degree; ++k) {
+        out += joiner;
+        out += QString::fromUtf16(terms[3 - degree + k - 1]);
+        // A squared term of a degree-2 equation is followed by one extra blank.
+        if (degree == 2 && k == 1)
+            out += u' ';
+        out += joinedCoefficient(c[k]);
+    }
+    return out;
+}
+
+} // namespace
+
+QString SystemLabel(int system) {
+    if (system < 1 || system > kSystemCount)
+        return {};
+    return QString::fromUtf16(kSystems[system].label);
+}
+
+QString StatusCodeOf(int eqNo) {
+    if (!validEqNo(eqNo))
+        return {};
+    const int system = SystemOf(eqNo);
+    // X transform: none (1, 3, 6), Ln (2, 4), reciprocal (5, 7);
+    // Y transform: none (1, 2, 5), Ln (3, 4), reciprocal (6, 7).
+    static const char kX[] = {'0', '0', '1', '0', '1', '2', '0', '2'};
+    static const char kY[] = {'0', '0', '0', '1', '1', '0', '2', '2'};
+    QString code;
+    code += QChar(u'1' + DegreeOf(eqNo));
+    code += QChar::fromLatin1(kX[system]);
+    code += QChar::fromLatin1(kY[system]);
+    return code;
+}
+
+std::array<QString, kMaxEqNo + 1> EquationStatusCode() {
+    std::array<QString, kMaxEqNo + 1> table{};
+    for (int eqNo = 1; eqNo <= kMaxEqNo; ++eqNo)
+        table[static_cast<size_t>(eqNo)] = StatusCodeOf(eqNo);
+    return table;
+}
+
+QString EquationText(int eqNo, float c1, float c2, float c3, float c4) {
+    if (!validEqNo(eqNo))
+        return {};
+    const SystemTexts& texts = kSystems[SystemOf(eqNo)];
+    const float c[4] = {c1, c2, c3, c4};
+    return QString::fromUtf16(texts.head) + coefficientSequence(eqNo, c, texts.terms, QString());
+}
+
+QString ProgramText(int eqNo, float c1, float c2, float c3, float c4) {
+    if (!validEqNo(eqNo))
+        return {};
+    const SystemTexts& texts = kSystems[SystemOf(eqNo)];
+    const float c[4] = {c1, c2, c3, c4};
+    const QString sequence = coefficientSequence(eqNo, c, texts.program, QStringLiteral("*"));
+    switch (texts.form) {
+    case SystemTexts::Plain:
+        return QStringLiteral("Y1! = ") + sequence;
+    case SystemTexts::Exponential:
+        return (DegreeOf(eqNo) == 3 ? QStringLiteral("Y1! = Exp( ") : QStringLiteral("Y1! = EXP( ")) +
+               sequence + QStringLiteral(" )");
+    case SystemTexts::Reciprocal:
+        return QStringLiteral("Y1! = 1 / ( ") + sequence + QStringLiteral(" )");
+    }
+    return {};
+}
+
+} // namespace tracol::KKAIKI

@@ -1,0 +1,70 @@
+#pragma once
+// The fitting driver: for every Line taking part, in parameter order, sort the
+// points by X, fit the whole range, and split the Line into two and then three
+// sections until the cutoff error is met; store the winners in FitResult and
+// write the computation screen's lists.
+//
+// Inputs (SharedState): LinesInUse, LineOrder, LoadedLineCount, PointXText,
+// PointYText, LineParameter, WorkEstimate, CutoffError, ErrorMode,
+// MaxDivisions, ExcludedSystems.
+// Outputs: FitResult, RelationProgramLines, FitCount, LineXMax..LineYMin (per
+// position in LineOrder), OverallXMax..OverallYMin, EquationStatusCode,
+// PlotDefaultXMin/XMax, List1 (trace), List3 (relation lines), List4 (report).
+// List2 (details) is filled by FillDetailList after a computation that was not
+// aborted. The sort writes the points of every computed Line back, sorted, as
+// trimmed single-precision texts.
+
+#include "core/SharedState.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace tracol::Module1 {
+
+// Three-section trials of one computation (all Lines together) after which
+// every three-section search stops right after its current trial.
+constexpr qint32 kThreeSectionTrialCap = 29999;
+
+struct Hooks {
+    // Called before every regression call and after every trial; a window
+    // processes events here (the abort button sets SharedState::AbortRequested).
+    std::function<void()> yield;
+    // Called after every counted fit (whole-range fit and every trial) with FitCount.
+    std::function<void(qint32 fitCount)> progress;
+    // false skips the List1 trace lines (command line, benchmark).
+    bool buildTrace = true;
+    qint32 threeSectionTrialCap = kThreeSectionTrialCap;
+};
+
+// Runs the whole computation. Returns false when it stopped on
+// AbortRequested (the request is left set for the caller to clear; no report
+// is produced and the Line being searched keeps what it had stored).
+bool RunComputation(SharedState& state, const Hooks& hooks = {});
+
+// Step 6 for the Line at LineOrder position: its RelationProgramLines and its
+// List3 lines (field line and relation line per section).
+void AppendRelationLines(SharedState& state, int position);
+
+// List2: the details of the stored equations per Line and section.
+void FillDetailList(SharedState& state);
+
+// List4 for one Line / for several Lines (RunComputation calls the right one).
+void SingleLineReport(SharedState& state);
+void MultiLineReport(SharedState& state);
+
+// The start button's check: clears ParametersNotNumeric, then sets it when
+// the parameter text of a Line taking part has a character outside
+// "0123456789.-+EDde". Returns the mark.
+bool CheckParameters(SharedState& state);
+
+// Minimum number of points of a section and the step of the split search for
+// a Line of n points.
+int MinimumSectionSize(int n);
+int SearchStep(int n);
+
+// Gr of an error as the lists show it: Int((-12.3315 ln e - 13.5774) * 100) / 100,
+// 0 when not positive.
+double ListedGr(double error);
+
+} // namespace tracol::Module1
