@@ -273,10 +273,9 @@ void FitPreparedRange(const PreparedPoints& prepared, int first, int count, cons
             double error = fault ? INFINITY : meanRelativeError(points, count, degree, c, yt);
             if (!std::isfinite(error))
                 error = INFINITY;
-            const std::string errorText = formatCoefficientAscii(error);
-            candidate.ErrorValue = std::isfinite(error) ? std::strtod(errorText.c_str(), nullptr) : INFINITY;
+            candidate.ErrorValue = FormattedValue(error);
             if (withTexts) {
-                candidate.ErrorText = QString::fromLatin1(errorText);
+                candidate.ErrorText = FormatCoefficient(error);
                 candidate.EquationText =
                     EquationText(candidate.EqNo, single[0], single[1], single[2], single[3]);
                 candidate.ProgramText =

@@ -68,6 +68,15 @@ class LineSearch {
 
     // false when an abort was requested.
     bool run() {
+        const bool completed = search();
+        buildStoredTexts();
+        if (completed)
+            AppendRelationLines(state_, position_);
+        return completed;
+    }
+
+  private:
+    bool search() {
         sortAndWriteBack();
         prepareValidPoints();
         const int n = static_cast<int>(valid_.size());
@@ -90,11 +99,9 @@ class LineSearch {
             if (!stored_)
                 store(&whole, 1, whole.error);
         }
-        AppendRelationLines(state_, position_);
         return true;
     }
 
-  private:
     void trace(const QString& text) {
         if (hooks_.buildTrace)
             state_.List1.append(text);
@@ -226,13 +233,24 @@ class LineSearch {
             r.SectionC2[at(s)][at(line_)] = f.c[1];
             r.SectionC3[at(s)][at(line_)] = f.c[2];
             r.SectionC4[at(s)][at(line_)] = f.c[3];
-            r.SectionEquationText[at(s)][at(line_)] =
-                KKAIKI::EquationText(f.eqNo, f.c[0], f.c[1], f.c[2], f.c[3]);
-            r.SectionProgramText[at(s)][at(line_)] =
-                KKAIKI::ProgramText(f.eqNo, f.c[0], f.c[1], f.c[2], f.c[3]);
         }
         r.LastCombinedError = combined;
         stored_ = true;
+    }
+
+    // The texts of the stored sections, built once the Line's search ends
+    // (a search may store hundreds of trials before its last one).
+    void buildStoredTexts() {
+        if (!stored_)
+            return;
+        FitResultStore& r = state_.FitResult;
+        for (int s = 1; s <= r.SectionCount[at(line_)]; ++s) {
+            const qint16 eqNo = r.SectionEqNo[at(s)][at(line_)];
+            const float c1 = r.SectionC1[at(s)][at(line_)], c2 = r.SectionC2[at(s)][at(line_)];
+            const float c3 = r.SectionC3[at(s)][at(line_)], c4 = r.SectionC4[at(s)][at(line_)];
+            r.SectionEquationText[at(s)][at(line_)] = KKAIKI::EquationText(eqNo, c1, c2, c3, c4);
+            r.SectionProgramText[at(s)][at(line_)] = KKAIKI::ProgramText(eqNo, c1, c2, c3, c4);
+        }
     }
 
     // Two sections sharing the split point; section 1 grows by step from m points.
