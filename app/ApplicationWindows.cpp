@@ -1,6 +1,9 @@
 #include "app/ApplicationWindows.h"
 
+#include "data/Form21.h"
 #include "data/Form22.h"
+#include "data/Form24.h"
+#include "data/Form50.h"
 #include "digitize/Form1.h"
 #include "digitize/Form20.h"
 #include "digitize/Form23.h"
@@ -17,6 +20,9 @@ ApplicationWindows::ApplicationWindows(SharedState& state, Windows& windows) : w
     // File dialogs.
     owned_.emplace_back(std::make_unique<Form22>(state, windows));
     // Data windows: the DataSet window, keyboard entry, save dialog.
+    owned_.emplace_back(std::make_unique<Form21>(state, windows));
+    owned_.emplace_back(std::make_unique<Form50>(state, windows));
+    owned_.emplace_back(std::make_unique<Form24>(state, windows));
 }
 
 ApplicationWindows::~ApplicationWindows() {
