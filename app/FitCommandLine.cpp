@@ -117,6 +117,8 @@ Output:
                      equations, relation formulas; code page 932)
   --worksheet FILE   also write the worksheet with live formulas
   --csv FILE         also write the graph-data CSV file
+                     (these two are refused with "not available yet" until
+                     they are wired in)
   --help             print this text
 
 Exit status:

@@ -5,9 +5,11 @@
 #include "core/NumericText.h"
 #include "fit/FitTraceLines.h"
 #include "fit/KKAIKI.h"
+#include "fit/SingleValue.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace tracol::Module1 {
@@ -132,8 +134,8 @@ class LineSearch {
         auto& xText = state_.PointXText[at(line_)];
         auto& yText = state_.PointYText[at(line_)];
         for (int i = 1; i <= count_; ++i) {
-            x[at(i)] = static_cast<float>(numtext::val(xText[at(i)]));
-            y[at(i)] = static_cast<float>(numtext::val(yText[at(i)]));
+            x[at(i)] = toSingle(numtext::val(xText[at(i)]));
+            y[at(i)] = toSingle(numtext::val(yText[at(i)]));
         }
         KKAIKI::SortPointsByX(x.data(), y.data(), count_);
 
@@ -381,6 +383,13 @@ int SearchStep(int n) {
     return 5;
 }
 
+int ProgressBarLength(qint32 fitCount, qint32 workEstimate) {
+    if (workEstimate <= 0)
+        return 0;
+    const std::optional<qint16> length = numtext::toInteger(double(fitCount) * 25 / workEstimate * 1.035);
+    return length ? std::max(0, int(*length)) : 0;
+}
+
 bool RunComputation(SharedState& state, const Hooks& hooks) {
     state.FitCount = 0;
     state.EquationStatusCode = KKAIKI::EquationStatusCode();
@@ -393,6 +402,7 @@ bool RunComputation(SharedState& state, const Hooks& hooks) {
     state.RelationProgramLines.clear();
     state.ThreeSectionTrialCount = 0;
     state.ComputationCompleted = false;
+    state.AbortRequested = false;
 
     KKAIKI::CandidateTable table;
     qint32 threeSectionTrials = 0;
