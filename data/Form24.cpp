@@ -19,8 +19,6 @@
 
 namespace tracol {
 
-const QString Form24::kInitialPattern = QStringLiteral("*.DA*;*.TX*;*.DO*;*.WR*");
-
 namespace {
 
 const QColor kRed(255, 0, 0);
@@ -91,7 +89,7 @@ void Form24::buildControls() {
     Dir1 = new DirListBox(this);
     Dir1->setObjectName(QStringLiteral("Dir1"));
     setTwipsGeometry(Dir1, 120, 1290, 2700, 2550);
-    Text3 = new QLineEdit(pattern_, this);
+    Text3 = new QLineEdit(state_.DataPattern, this);
     Text3->setObjectName(QStringLiteral("Text3"));
     setTwipsGeometry(Text3, 2940, 900, 2940, 330);
     File1 = new FileListBox(this);
@@ -170,8 +168,8 @@ void Form24::activate() {
     if (state_.LastDirectory.isEmpty())
         state_.LastDirectory = Dir1->path();
     File1->setPath(Dir1->path());
-    File1->setPattern(pattern_);
-    Text3->setText(pattern_);
+    File1->setPattern(state_.DataPattern);
+    Text3->setText(state_.DataPattern);
 }
 
 // ---- Lists and boxes ----------------------------------------------------------
@@ -226,8 +224,8 @@ void Form24::nameClicked() {
 }
 
 void Form24::applyPattern() {
-    pattern_ = Text3->text();
-    File1->setPattern(pattern_);
+    state_.DataPattern = Text3->text();
+    File1->setPattern(state_.DataPattern);
 }
 
 bool Form24::eventFilter(QObject* watched, QEvent* event) {
@@ -308,7 +306,7 @@ void Form24::back() {
 }
 
 void Form24::cancel() {
-    pattern_ = kInitialPattern;
+    state_.DataPattern = kInitialDataPattern;
     close();
     returnToCaller();
 }

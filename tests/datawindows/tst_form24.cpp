@@ -257,8 +257,8 @@ class TestForm24 : public QObject {
         QCOMPARE(pattern->text(), QStringLiteral("*.CSV"));
         f.click("Command1"); // ｷｬﾝｾﾙ
         f.dialog.show();
-        QCOMPARE(pattern->text(), Form24::kInitialPattern);
-        QCOMPARE(control<FileListBox>(&f.dialog, "File1")->pattern(), Form24::kInitialPattern);
+        QCOMPARE(pattern->text(), kInitialDataPattern);
+        QCOMPARE(control<FileListBox>(&f.dialog, "File1")->pattern(), kInitialDataPattern);
     }
 
     void patternsIgnoreCase() {
