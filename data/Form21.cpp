@@ -276,6 +276,7 @@ void Form21::moveMainWindowHere() {
 // ---- Lines ------------------------------------------------------------------
 
 void Form21::selectLine(int line) {
+    commitParameter(); // an edit of the previous Line's parameter is kept
     ParameterLine = line;
     if (!state_.SamplingActive)
         return;
@@ -338,6 +339,8 @@ void Form21::showLineBoxText(int line) {
     setBoxText(Text1[line - 1], state_.LineBox[line]);
     showingLineBox_ = false;
     countPoints(line);
+    if (state_.LineBox[line].isEmpty())
+        setTextColor(Label3[line - 1], Qt::black);
 }
 
 void Form21::countPoints(int line) {

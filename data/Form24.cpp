@@ -249,6 +249,14 @@ void Form24::confirmName() {
         showMessage(QStringLiteral("ﾌｧｲﾙ名が不適当"), kRed);
         return;
     }
+    // A data-set save never replaces a file that is not a data file (the
+    // remembered path may be the graph image's), whatever its extension.
+    const QString path = typedPath();
+    const bool dataSave = state_.SaveKind == 0 || state_.SaveKind == 1;
+    if (dataSave && QFileInfo::exists(path) && !firstLineLooksLikeData(path)) {
+        showMessage(QStringLiteral("不適切なファイル名"), kRed);
+        return;
+    }
     showMessage(QStringLiteral("保存ﾌｧｲﾙ名はこれでＯＫ？"), kDarkGreen);
     Timer1->stop(); // the question stays until it is answered
     showConfirmButtons(true);
