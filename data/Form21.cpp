@@ -455,6 +455,7 @@ bool Form21::startComputation() {
     if (!outcome.ok()) {
         showMessage(outcome.message);
         state_.ValidateOnly = false;
+        activate(); // the window stays: its timers run on
         return false;
     }
     if (!state_.ValidateOnly) {
@@ -471,6 +472,8 @@ bool Form21::startComputation() {
             windows_.form20->hide();
         if (windows_.form33)
             windows_.form33->show();
+    } else {
+        activate();
     }
     state_.ValidateOnly = false;
     return true;

@@ -242,6 +242,7 @@ class TestForm21 : public QObject {
         QCOMPARE(f.message()->palette().color(QPalette::Text), QColor(255, 0, 255));
         QVERIFY(f.form.isVisible());
         QVERIFY(!control<QLabel>(&f.form, "Text4")->isVisible());
+        QVERIFY(control<QTimer>(&f.form, "Timer1")->isActive()); // the Line follow goes on
     }
 
     void blanksAndExponentsPass() {
