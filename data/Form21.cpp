@@ -35,7 +35,10 @@ int messageWidth(const QString& message) {
         return 1425;
     if (message == QStringLiteral("データが無いパラメータ存在"))
         return 2505;
-    return 2235;
+    if (message == QStringLiteral("X,Yデータがどちらか欠損") ||
+        message == QStringLiteral("数値として判断されない"))
+        return 2235;
+    return 2700; // notices of this program's own
 }
 
 void setTextColor(QWidget* widget, const QColor& color) {
