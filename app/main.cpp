@@ -1,7 +1,7 @@
 // tracol: digitize a graph image and fit empirical formulas to its curves.
 
+#include "app/ApplicationWindows.h"
 #include "core/SharedState.h"
-#include "digitize/Form20.h"
 #include "output/Worksheet.h"
 #include "ui/Windows.h"
 
@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     tracol::SharedState state;
     state.WorkingFolder = tracol::chooseWorkingFolder(); // where each computation writes the worksheet
     tracol::Windows windows;
-    tracol::Form20 mainWindow(state, windows);
-    mainWindow.show();
+    tracol::ApplicationWindows applicationWindows(state, windows);
+    applicationWindows.start();
     return QApplication::exec();
 }

@@ -24,6 +24,9 @@ constexpr int kLineCount = 10;      // Lines 1..10
 constexpr int kMaxLinePoints = 100; // points of a Line that take part in a computation
 constexpr int kTwipsPerPixel = 15;
 
+inline const QString kInitialImagePattern = QStringLiteral("*.BMP;*.JPG");
+inline const QString kInitialDataPattern = QStringLiteral("*.DA*;*.TX*;*.DO*;*.WR*");
+
 template <typename T> using PerLine = std::array<T, kLineCount + 1>; // index 0..10
 template <typename T>
 using PointTable = std::array<std::array<T, kMaxLinePoints + 1>, kLineCount + 1>; // (Line, point)
@@ -161,6 +164,12 @@ struct SharedState {
     float SectionYMin = 1e20f, SectionYMax = -1e20f;
     // Writable per-user folder of the worksheet "Rrr.csv", chosen at start-up.
     QString WorkingFolder;
+
+    // ---- Digitizing windows and file dialogs: remembered between openings ----
+    QString ImagePattern = kInitialImagePattern; // file pattern of the open dialog for images
+    QString DataPattern = kInitialDataPattern;   // file pattern of the dialogs for data sets
+    QString RememberedDrive;                     // drive of the last directory change in a dialog
+    QString RememberedDirectory;                 // directory of that change
 };
 
 // The Reset step of the main window: forget the base points and the

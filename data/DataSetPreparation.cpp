@@ -3,6 +3,7 @@
 #include "core/NumericText.h"
 #include "data/TextLines.h"
 #include "fit/KKAIKI_Sort.h"
+#include "fit/Module1.h"
 
 #include <algorithm>
 #include <limits>
@@ -130,33 +131,11 @@ PointCountUpdate countLinePoints(SharedState& state, int line) {
     return update;
 }
 
-int minimumSectionSize(int n) {
-    if (n < 11)
-        return 3;
-    if (n < 20)
-        return 5;
-    if (n < 30)
-        return 6;
-    return 7;
-}
-
-int splitStep(int n) {
-    if (n <= 30)
-        return 1;
-    if (n <= 52)
-        return 2;
-    if (n <= 70)
-        return 3;
-    if (n <= 85)
-        return 4;
-    return 5;
-}
-
 int addWorkEstimate(int estimate, int n) {
     // Two-section trials: v = n - 2m + 1 split points, one trial per step;
     // three-section trials: for each first section of w points, d more splits.
-    const int m = minimumSectionSize(n);
-    const int s = splitStep(n);
+    const int m = Module1::MinimumSectionSize(n);
+    const int s = Module1::SearchStep(n);
     const int v = std::max(0, n - 2 * m + 1);
     double total = numtext::roundHalfEven(static_cast<double>(v + 1) / s + estimate);
     for (int w = m; w <= kMaxLinePoints; w += s) {

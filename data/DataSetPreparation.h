@@ -52,14 +52,9 @@ struct PreparationOutcome {
 // windows, opening the computation screen unless ValidateOnly).
 PreparationOutcome prepareComputation(SharedState& state);
 
-// Minimum number of points of a section when a Line of n points is split.
-int minimumSectionSize(int n);
-
-// Step between the split points tried for a Line of n points.
-int splitStep(int n);
-
 // Expected number of fitting trials of a Line of n points, added to
-// `estimate` the way the progress display counts them.
+// `estimate` the way the progress display counts them (with the minimum
+// section size and the step of the fitting driver's split search).
 int addWorkEstimate(int estimate, int n);
 
 // Orders Lines 1..LinesInUse by their parameter texts (character codes, so

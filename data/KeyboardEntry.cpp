@@ -186,7 +186,7 @@ CommaConversion convertToCommaSeparated(SharedState& state, const KeyboardPages&
     for (int k = 1; k <= kLineCount; ++k)
         state.PointCount[k] = countBoxValue(pages[k - 1].count);
     if (state.PointCount[1] == 0) {
-        result.message = kConversionErrorMessage;
+        result.message = kCommaConversionErrorMessage;
         return result;
     }
 
@@ -201,7 +201,7 @@ CommaConversion convertToCommaSeparated(SharedState& state, const KeyboardPages&
         const QStringList pointLines = pagePointLines(lineText);
         const PagePoints points = splitPage(pointLines);
         if (!points.message.isEmpty()) {
-            result.message = kConversionErrorMessage;
+            result.message = kCommaConversionErrorMessage;
             return result;
         }
         QString text;

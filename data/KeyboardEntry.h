@@ -25,7 +25,7 @@ inline const QString kBadYMessage = QStringLiteral("Y値が異常");
 inline const QString kEmptyParameterLineMessage = QStringLiteral("ﾃﾞｰﾀの無いParameterが有る");
 inline const QString kNoParameterMessage = QStringLiteral("Parameterの定義がない");
 inline const QString kTooFewPairsMessage = QStringLiteral("X,Yﾃﾞｰﾀの組が少ない");
-inline const QString kConversionErrorMessage = QStringLiteral("Error");
+inline const QString kCommaConversionErrorMessage = QStringLiteral("Error");
 
 // One page of the keyboard entry window.
 struct KeyboardPage {

@@ -3,8 +3,6 @@
 // lines stay in the Line's text (nothing is cut away), and the user is told
 // that only the first 100 take part.
 
-#include "core/SharedState.h"
-
 #include <QString>
 
 namespace tracol {

@@ -1,13 +1,854 @@
 #include "digitize/Form20.h"
 
+#include "core/NumericText.h"
+#include "digitize/BasePointMarking.h"
+#include "digitize/CalibrationCheck.h"
+#include "digitize/Form23.h"
+#include "digitize/HelpText.h"
+#include "digitize/MDIForm20.h"
+#include "digitize/Module20.h"
+#include "ui/Controls.h"
+#include "ui/PictureBox.h"
+#include "ui/Platform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QTimer>
+
 namespace tracol {
+
+namespace {
+
+int px(double twips) {
+    return qRound(twips / kTwipsPerPixel);
+}
+
+QRect twipsRect(int top, int left, int width, int height) {
+    return {px(left), px(top), px(width), px(height)};
+}
+
+void setTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+void setBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+}
+
+void setBold(QWidget* widget, bool bold) {
+    QFont font = widget->font();
+    font.setBold(bold);
+    widget->setFont(font);
+}
+
+// Visual Basic's Trim: blanks only; line ends stay.
+QString trimBlanks(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == u' ')
+        ++first;
+    while (last > first && text[last - 1] == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
+const QColor kBlue(0, 0, 255);         // colour 9 of the 16-colour palette
+const QColor kReadyLabel(255, 0, 0);   // colour value 255
+const QColor kNotReadyLabel(18, 0, 0); // colour value 18
+const QColor kReadyXBackground(251, 255, 217);
+const QColor kReadyYBackground(246, 255, 217);
+const QRect kMessageArea = twipsRect(192, 30, 2700, 285);
+
+} // namespace
 
 Form20::Form20(SharedState& state, Windows& windows, QWidget* parent)
     : QMainWindow(parent), state_(state), windows_(windows) {
     setObjectName(QStringLiteral("Form20"));
     setWindowTitle(QStringLiteral("Tracol_R2.2"));
     windows_.form20 = this;
-    (void)state_;
+    buildMenus();
+    buildControls();
+    connectControls();
+    Text7->setGeometry(kMessageArea);
+    Command7->setEnabled(false);
+    resize(200, px(7875) - menuBar()->sizeHint().height());
+}
+
+MDIForm20* Form20::imageWindow() const {
+    return qobject_cast<MDIForm20*>(windows_.mdiForm20.data());
+}
+
+Form23* Form20::holder() const {
+    return qobject_cast<Form23*>(windows_.form23.data());
+}
+
+void Form20::load() {
+    state_.ErrorMode = 2;
+    state_.MaxDivisions = 3;
+    state_.ExcludedSystems[0] = 0;
+    for (int system = 1; system <= 7; ++system)
+        state_.ExcludedSystems[system] = 1;
+    clearClipboard();
+    Option1[0]->setChecked(true);
+    for (int line = 1; line <= kLineCount; ++line) {
+        state_.LineBox[line].clear();
+        emit windows_.lineBoxChanged(line);
+    }
+    if (MDIForm20* image = imageWindow())
+        image->show();
+}
+
+// ---- ConversionView ------------------------------------------------------
+
+AxisKind Form20::axisKind(Axis axis) const {
+    const int i = axis == Axis::X ? 0 : 1;
+    if (Option2[i]->isChecked())
+        return AxisKind::Linear;
+    if (Option3[i]->isChecked())
+        return AxisKind::Logarithmic;
+    return AxisKind::None;
+}
+
+void Form20::setSampledText(Axis axis, const QString& text) {
+    (axis == Axis::X ? Text8 : Text9)->setText(text);
+}
+
+void Form20::setReadoutText(Axis axis, const QString& text) {
+    (axis == Axis::X ? Text1 : Text2)->setText(text);
+}
+
+void Form20::setDataSetSampledText(Axis axis, const QString& text) {
+    setControlText(windows_.form21, axis == Axis::X ? QStringLiteral("Text8") : QStringLiteral("Text9"),
+                   text);
+}
+
+void Form20::showMessage(const QString& message) {
+    Text7->setPlainText(message);
+    Text7->show();
+    Text7->raise();
+    Timer2->start();
+}
+
+// ---- Calibration -----------------------------------------------------------
+
+CalibrationInputs Form20::calibrationInputs() const {
+    CalibrationInputs inputs;
+    for (int box = 1; box <= 4; ++box)
+        inputs.baseChecked[box] = baseBox_[box]->isChecked();
+    for (int box = 3; box <= 6; ++box)
+        inputs.valueText[box] = valueBox_[box]->text();
+    inputs.logX = Option3[0]->isChecked();
+    inputs.logY = Option3[1]->isChecked();
+    return inputs;
+}
+
+void Form20::setBaseBoxChecked(int box, bool checked) {
+    baseBox_[box]->setChecked(checked);
+}
+
+bool Form20::isBaseBoxChecked(int box) const {
+    return baseBox_[box]->isChecked();
+}
+
+int Form20::checkedBaseBoxCount() const {
+    return calibrationInputs().checkedCount();
+}
+
+void Form20::runCheckLogInputs() {
+    const ReadinessDecision decision = Module20::CheckLogInputs(state_, calibrationInputs());
+    if (!decision.message.isEmpty())
+        showMessage(decision.message);
+    applyReadiness(decision.ready);
+}
+
+void Form20::applyReadiness(bool ready) {
+    if (!ready) {
+        setNotReadyControls();
+        return;
+    }
+    Command4->setEnabled(false);
+    Command5->setEnabled(true);
+    setBold(Command5, true);
+    setTextColour(Label9, kReadyLabel);
+    setBackground(Text8, kReadyXBackground);
+    setBackground(Text9, kReadyYBackground);
+    for (QWidget* mid : {static_cast<QWidget*>(Check6), static_cast<QWidget*>(Check7),
+                         static_cast<QWidget*>(Text10), static_cast<QWidget*>(Text11)})
+        mid->setEnabled(true);
+    Text7->hide();
+    doBeep();
+}
+
+void Form20::setNotReadyControls() {
+    Command4->setEnabled(true);
+    Command5->setEnabled(false);
+    setBold(Command5, false);
+    setTextColour(Label9, kNotReadyLabel);
+    Check6->setEnabled(false);
+    Check7->setEnabled(false);
+    state_.ConversionOn = false;
+    state_.NotReady = true;
+}
+
+void Form20::doBeep() {
+    beep();
+    emit beeped();
+}
+
+void Form20::baseBoxClicked(int box) {
+    state_.DataOnlyMode = false;
+    baseBoxClickedOnce_ = true;
+    const bool checked = baseBox_[box]->isChecked();
+    const bool origin = box == 1 || box == 3;
+    // The origin cannot be removed while both Xmax and Ymax are set.
+    if (origin && !checked && baseBox_[2]->isChecked() && baseBox_[4]->isChecked()) {
+        baseBox_[box]->setChecked(true);
+        return;
+    }
+    if (origin && checkedBaseBoxCount() == 4)
+        return;
+    MDIForm20* image = imageWindow();
+    setPointer(image, PointerKind::Cross);
+    setPointer(this, PointerKind::Arrow);
+    // Only one unmarked point waits for a click.
+    if (box != 1) {
+        for (int other : unmarkedOtherBoxes(state_, box))
+            baseBox_[other]->setChecked(false);
+    }
+    if (checked) {
+        state_.MarkMode = static_cast<qint16>(box);
+        if (image)
+            image->showFloatingLabel(baseCaption(box));
+    } else {
+        Check6->setChecked(false);
+        Check6->setEnabled(false);
+        Check7->setChecked(false);
+        Check7->setEnabled(false);
+        Command4->setEnabled(true);
+        Command5->setEnabled(false);
+        state_.AutoConfirmDone = false;
+        if (image)
+            image->hideFloatingLabel();
+        state_.MarkMode = 0;
+        forgetBasePoint(state_, box);
+    }
+    if (state_.PrevCheck[box] != 0 && !checked) {
+        if (origin)
+            baseBox_[box == 1 ? 3 : 1]->setChecked(false);
+        if (state_.OpenPurpose < 1)
+            RedrawBaseMarks();
+    }
+    state_.PrevCheck[box] = checked ? 1 : 0;
+}
+
+void Form20::valueBoxChanged(int box) {
+    const QString text = valueBox_[box]->text();
+    const double value = numtext::val(text);
+    const bool logarithmic = Option3[box <= 4 ? 0 : 1]->isChecked();
+    if (value > 0 || !logarithmic) {
+        const float stored = static_cast<float>(value);
+        switch (box) {
+        case 3:
+            if (baseBox_[1]->isChecked())
+                state_.ValXmin = stored;
+            break;
+        case 4:
+            state_.ValXmax = stored;
+            break;
+        case 5:
+            state_.ValYmin = stored;
+            break;
+        default:
+            state_.ValYmax = stored;
+            break;
+        }
+        Text12->hide();
+        Text7->hide();
+    } else {
+        showMessage(calibration_messages::kLogUnsuitable);
+        Command4->setEnabled(true);
+        Command5->setEnabled(false);
+    }
+    for (const QChar c : text) {
+        if (!numtext::kCalibrationChars.contains(c))
+            showMessage(calibration_messages::kBadCharacter);
+    }
+    runCheckLogInputs();
+}
+
+void Form20::valueBoxCommitted(int box) {
+    const float value = static_cast<float>(numtext::val(valueBox_[box]->text()));
+    float* targets[] = {&state_.ValXmin, &state_.ValXmax, &state_.ValYmin, &state_.ValYmax};
+    *targets[box - 3] = value;
+}
+
+void Form20::option2Clicked() {
+    for (int axis = 0; axis < 2; ++axis) {
+        if (!Option2[axis]->isChecked())
+            Option3[axis]->setChecked(true);
+    }
+    runCheckLogInputs();
+}
+
+void Form20::option3Clicked(int axis) {
+    if (checkedBaseBoxCount() >= 1) {
+        const bool positive =
+            axis == 0 ? state_.ValXmin > 0 && state_.ValXmax > 0 : state_.ValYmin > 0 && state_.ValYmax > 0;
+        if (!positive) {
+            Option2[axis]->setChecked(true);
+            showMessage(axis == 0 ? calibration_messages::kLogXRefused : calibration_messages::kLogYRefused);
+        }
+    }
+    runCheckLogInputs();
+}
+
+void Form20::confirmClicked() {
+    const ConfirmationDecision decision = confirmBaseCoordinates(state_, calibrationInputs());
+    if (decision.valuesBlue) {
+        const QColor colour = *decision.valuesBlue ? kBlue : QColor(Qt::black);
+        for (int box = 3; box <= 6; ++box)
+            setTextColour(valueBox_[box], colour);
+        setTextColour(Text1, colour);
+        setTextColour(Text2, colour);
+    }
+    if (!decision.message.isEmpty())
+        showMessage(decision.message);
+    if (decision.stoppedAtEmptyValue) {
+        Command4->setEnabled(true);
+        return;
+    }
+    if (decision.ready) {
+        confirmedOnce_ = true;
+        applyReadiness(true);
+        Timer2->start();
+    } else {
+        setNotReadyControls();
+    }
+}
+
+void Form20::autoConfirmOver(bool baseFrame) {
+    const AutoConfirmation result = autoConfirm(
+        state_, baseFrame ? CalibrationFrame::Base : CalibrationFrame::Settings,
+        [this] { return calibrationInputs(); }, [this] { confirmClicked(); });
+    if (result.confirmed) {
+        Command4->setEnabled(!*result.confirmed);
+        Command5->setEnabled(*result.confirmed);
+    }
+    Text12->hide();
+}
+
+void Form20::midBoxClicked(int axis) {
+    QCheckBox* box = axis == 0 ? Check6 : Check7;
+    bool& midChecked = axis == 0 ? state_.XmidChecked : state_.YmidChecked;
+    qint16& previous = axis == 0 ? state_.PrevCheck6 : state_.PrevCheck7;
+    MDIForm20* image = imageWindow();
+    if (midChecked) {
+        if (image)
+            image->hideFloatingLabel();
+        midChecked = false;
+        state_.MidMarkMode = 0;
+        (axis == 0 ? state_.PixXmid : state_.PixYmid) = 0;
+        if (box->isChecked()) {
+            const QSignalBlocker blocker(box);
+            box->setChecked(false);
+        }
+    } else {
+        if (!box->isChecked())
+            return; // unchecked already: nothing to take back
+        const double value = numtext::val((axis == 0 ? Text10 : Text11)->text());
+        if (value >= 0 || !Option3[axis]->isChecked()) {
+            midChecked = true;
+            state_.MidMarkMode = static_cast<qint16>(axis + 1);
+            if (image)
+                image->showFloatingLabel(axis == 0 ? QStringLiteral("Xmid") : QStringLiteral("Ymid"));
+            setPointer(image, PointerKind::Cross);
+        } else {
+            showMessage(calibration_messages::kMidOnLogAxis);
+            box->setChecked(false);
+            return;
+        }
+    }
+    const bool checked = box->isChecked();
+    if (previous != 0 && !checked)
+        RedrawAllMarks();
+    previous = checked ? 1 : 0;
+    if (checked)
+        state_.SkipNextSample = true;
+}
+
+void Form20::RedrawBaseMarks() {
+    MDIForm20* image = imageWindow();
+    if (!image)
+        return;
+    image->show();
+    image->setFocus();
+    PictureBox* picture = image->picture();
+    if (!picture->hasPicture() && holder())
+        picture->setPicture(holder()->picture()->picture());
+    picture->clearDrawings();
+    state_.XAxisDrawn = state_.YAxisDrawn = false;
+    image->setFloatingLabelText(QString());
+    image->updateMarkSize();
+    const QColor red = MDIForm20::kBaseColour;
+    const bool c1 = baseBox_[1]->isChecked(), c2 = baseBox_[2]->isChecked();
+    const bool c3 = baseBox_[3]->isChecked(), c4 = baseBox_[4]->isChecked();
+    // A mark is drawn only where its point is placed; an armed box waits.
+    if (c1 && c3 && state_.PixXmin != 0 && state_.PixYmin != 0)
+        image->drawMark(state_.PixXmin, state_.PixYmin, red);
+    if (c2 && state_.PixXmax != 0)
+        image->drawMark(state_.PixXmax, state_.PixYmin, red);
+    if (c4 && state_.PixYmax != 0)
+        image->drawMark(state_.PixXmin, state_.PixYmax, red);
+    if ((c1 && c2) || (c2 && c4)) {
+        image->drawXAxisLine();
+        state_.XAxisDrawn = true;
+    }
+    if ((c3 && c4) || (c2 && c4)) {
+        image->drawYAxisLine();
+        state_.YAxisDrawn = true;
+    }
+    if (isEnabled()) {
+        setPointer(this, PointerKind::Icon);
+        setPointer(image, PointerKind::Icon);
+        focusValueBox(4);
+    }
+}
+
+void Form20::RedrawAllMarks() {
+    RedrawBaseMarks();
+    state_.PrevCheck6 = Check6->isChecked() ? 1 : 0;
+    state_.PrevCheck7 = Check7->isChecked() ? 1 : 0;
+    MDIForm20* image = imageWindow();
+    if (!image)
+        return;
+    if (Check6->isChecked() && state_.PixXmid != 0)
+        image->drawMark(state_.PixXmid, state_.PixYmin, MDIForm20::kMidColour);
+    if (Check7->isChecked() && state_.PixYmid != 0)
+        image->drawMark(state_.PixXmin, state_.PixYmid, MDIForm20::kMidColour);
+}
+
+// ---- Services for the image window ----------------------------------------
+
+void Form20::showPosition(qint32 x, qint32 y) {
+    Text1->setText(numtext::plainInteger(x));
+    Text2->setText(numtext::plainInteger(y));
+}
+
+void Form20::copyReadoutToSampled() {
+    Text8->setText(Text1->text());
+    Text9->setText(Text2->text());
+}
+
+QString Form20::sampledText(Axis axis) const {
+    return (axis == Axis::X ? Text8 : Text9)->text();
+}
+
+void Form20::enableLiveReadout() {
+    if (!Timer1->isActive())
+        Timer1->start();
+}
+
+void Form20::hideHint() {
+    Text12->hide();
+}
+
+void Form20::focusValueBox(int box) {
+    valueBox_[box]->setFocus();
+}
+
+void Form20::setWorkPointer(int kind) {
+    setPointer(this, static_cast<PointerKind>(kind));
+}
+
+void Form20::clearBaseMarks() {
+    for (int box = 1; box <= 4; ++box)
+        baseBox_[box]->setChecked(false);
+    state_.PixXmin = state_.PixXmax = state_.PixYmin = state_.PixYmax = 0;
+    state_.XminMarked = state_.XmaxMarked = state_.YminMarked = state_.YmaxMarked = false;
+}
+
+void Form20::resetValueColours() {
+    for (QWidget* box : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Text2)})
+        setTextColour(box, Qt::black);
+    for (int box = 3; box <= 6; ++box)
+        setTextColour(valueBox_[box], Qt::black);
+}
+
+// ---- Workflow ----------------------------------------------------------------
+
+void Form20::openImageFile() {
+    state_.OpenPurpose = 3;
+    if (MDIForm20* image = imageWindow(); image && image->isVisible())
+        image->setEnabled(false);
+    setEnabled(false);
+    if (windows_.form22)
+        windows_.form22->show();
+}
+
+void Form20::pasteImage() {
+    state_.ConversionOn = false;
+    clearBaseMarks();
+    MDIForm20* image = imageWindow();
+    const QImage pasted = clipboardImage();
+    if (!image || pasted.isNull())
+        return; // an empty clipboard leaves the picture as it was
+    image->picture()->setPicture(pasted);
+    image->setWindowTitle(QStringLiteral("TracolGraph <Graph Paste>"));
+    if (Form23* clean = holder())
+        clean->picture()->setPicture(pasted);
+    image->layOutPicture();
+}
+
+void Form20::openDataFile() {
+    state_.OpenPurpose = 2;
+    if (MDIForm20* image = imageWindow(); image && image->isVisible())
+        image->setEnabled(false);
+    setEnabled(false);
+    state_.SamplingActive = true;
+    if (windows_.form22)
+        windows_.form22->show();
+}
+
+void Form20::keyboardEntry() {
+    if (MDIForm20* image = imageWindow())
+        image->hide();
+    setEnabled(false);
+    hide();
+    if (QWidget* entry = windows_.form50) {
+        entry->move(pos());
+        entry->show();
+    }
+}
+
+void Form20::lineOptionClicked(int index) {
+    if (!state_.SamplingActive)
+        return;
+    QWidget* dataSet = windows_.form21;
+    for (int k = 0; k < kLineCount; ++k) {
+        if (auto* box = control<QWidget>(dataSet, indexedName(QStringLiteral("Text1"), k)))
+            box->setVisible(k == index);
+    }
+    setControlText(dataSet, QStringLiteral("Text6"), numtext::plainInteger(state_.PointCount[index + 1]));
+    setControlChecked(dataSet, indexedName(QStringLiteral("Option1"), index), Option1[index]->isChecked());
+    setControlText(dataSet, QStringLiteral("Text5"), numtext::plainInteger(index + 1));
+    state_.CurrentLine = static_cast<qint16>(index + 1);
+    if (dataSet)
+        dataSet->show();
+}
+
+void Form20::startSampling() {
+    Timer4->stop();
+    QWidget* dataSet = windows_.form21;
+    if (dataSet)
+        dataSet->setWindowTitle(QStringLiteral("DataSet"));
+    if ((!state_.NotReady && state_.ConversionOn) || state_.DataOnlyMode) {
+        state_.ConversionOn = true;
+        state_.SamplingActive = true;
+        for (int k = 0; k < kLineCount; ++k) {
+            if (Option1[k]->isChecked()) {
+                setControlText(dataSet, QStringLiteral("Text6"),
+                               numtext::plainInteger(state_.PointCount[k + 1]));
+                break;
+            }
+        }
+        if (!Option1[0]->isChecked() && !Option1[1]->isChecked() && !Option1[2]->isChecked() &&
+            !Option1[3]->isChecked()) {
+            Option1[0]->setChecked(true);
+            state_.CurrentLine = 1;
+        }
+        for (int k = 0; k < kLineCount; ++k) {
+            state_.LineBox[k + 1].clear();
+            emit windows_.lineBoxChanged(k + 1);
+            if (auto* box = control<QWidget>(dataSet, indexedName(QStringLiteral("Text1"), k)))
+                box->setGeometry(twipsRect(930, 45, 2655, 1710));
+            if (Option1[k]->isChecked())
+                setControlChecked(dataSet, indexedName(QStringLiteral("Option1"), k), true);
+        }
+        if (dataSet) {
+            dataSet->move(pos());
+            for (int k = 0; k < kLineCount; ++k) {
+                const bool selected = isControlChecked(dataSet, indexedName(QStringLiteral("Option1"), k));
+                if (selected)
+                    setControlText(dataSet, QStringLiteral("Text6"),
+                                   numtext::plainInteger(state_.PointCount[k + 1]));
+                if (auto* box = control<QWidget>(dataSet, indexedName(QStringLiteral("Text1"), k)))
+                    box->setVisible(selected);
+            }
+            dataSet->show();
+            dataSet->setEnabled(true);
+        }
+        setEnabled(false);
+        Command5->setEnabled(false);
+        for (int line = 1; line <= kLineCount && !state_.LineText[line].isEmpty(); ++line) {
+            state_.LineBox[line] = trimBlanks(state_.LineText[line]);
+            emit windows_.lineBoxChanged(line);
+        }
+    }
+    for (int k = 0; k < kLineCount; ++k) {
+        if (isControlChecked(dataSet, indexedName(QStringLiteral("Option1"), k))) {
+            setControlText(dataSet, QStringLiteral("Text6"), numtext::plainInteger(state_.PointCount[k + 1]));
+            break;
+        }
+    }
+}
+
+void Form20::resetCalibrationClicked() {
+    state_.ConversionOn = false;
+    state_.BaseValuesOk = state_.AutoConfirmDone = false;
+    state_.XAxisDrawn = state_.YAxisDrawn = false;
+    setBackground(Text8, Qt::white);
+    setBackground(Text9, Qt::white);
+    state_.NotReady = true;
+    MDIForm20* image = imageWindow();
+    Form23* clean = holder();
+    if (image) {
+        image->setFocus();
+        if (!image->picture()->hasPicture() && clean)
+            image->picture()->setPicture(clean->picture()->picture());
+        image->picture()->clearDrawings();
+    }
+    setPointer(this, PointerKind::Icon);
+    setPointer(image, PointerKind::Cross);
+    clearBaseMarks();
+    if (image) {
+        if (clean && clean->picture()->hasPicture())
+            image->picture()->setPicture(clean->picture()->picture());
+        image->picture()->clearDrawings();
+        image->setFloatingLabelText(QString());
+    }
+    state_.BaseConfirmed = false;
+    for (QWidget* mid : {static_cast<QWidget*>(Check6), static_cast<QWidget*>(Check7),
+                         static_cast<QWidget*>(Text10), static_cast<QWidget*>(Text11)})
+        mid->setEnabled(false);
+    Command4->setEnabled(true);
+    Command5->setEnabled(false);
+}
+
+void Form20::displayFormClicked() {
+    hintsOff_ = true;
+    state_.ExpDisplay = Check5->isChecked();
+    const QString x = numtext::redisplaySampledText(Text8->text(), state_.ExpDisplay);
+    const QString y = numtext::redisplaySampledText(Text9->text(), state_.ExpDisplay);
+    Text8->setText(x);
+    Text9->setText(y);
+    setControlText(windows_.form21, QStringLiteral("Text8"), x);
+    setControlText(windows_.form21, QStringLiteral("Text9"), y);
+}
+
+void Form20::liveTick() {
+    state_.XmidActive = !Text10->text().isEmpty() && state_.XmidChecked;
+    state_.YmidActive = !Text11->text().isEmpty() && state_.YmidChecked;
+    if (state_.XmidActive || state_.YmidActive) {
+        state_.ConversionOn = true;
+        state_.ConversionPending = true;
+    }
+    state_.LiveTick = !state_.LiveTick;
+    if (state_.LiveTick) {
+        if (!state_.NotReady && state_.BaseConfirmed) {
+            // The position under the pointer is the one waiting to be shown.
+            state_.ClickX = static_cast<float>(state_.CursorX);
+            state_.ClickY = static_cast<float>(state_.CursorY);
+            state_.ConversionPending = true;
+            Module20::ConvertCursor(state_, *this);
+        } else if (!state_.NotReady) {
+            showPosition(state_.CursorX, state_.CursorY);
+        }
+        if (MDIForm20* image = imageWindow())
+            image->followCursor();
+    }
+    state_.CheckedBaseCount = static_cast<qint16>(checkedBaseBoxCount());
+    if (state_.CheckedBaseCount != 4)
+        state_.NotReady = true;
+    else if (state_.ConversionOn && state_.ConversionPending)
+        Module20::ConvertCursor(state_, *this);
+}
+
+void Form20::hideMessages() {
+    Text7->hide();
+    Text12->hide();
+}
+
+void Form20::followDataSetWindow() {
+    QWidget* dataSet = windows_.form21;
+    if (!dataSet)
+        return;
+    if ((dataSet->y() - y()) + (dataSet->x() - x()) != 0)
+        dataSet->move(pos());
+}
+
+void Form20::toggleHelp() {
+    if (!helpShown_) {
+        Timer2->stop();
+        Text7->setGeometry(twipsRect(0, 15, 2700, 7150));
+        QFont font = Text7->font();
+        font.setItalic(false);
+        Text7->setFont(font);
+        Text7->setPlainText(mainWindowHelpText());
+        Text7->show();
+        Text7->raise();
+        helpShown_ = true;
+    } else {
+        Text7->clear();
+        Text7->setGeometry(twipsRect(0, 120, 2505, 285));
+        Text7->hide();
+        helpShown_ = false;
+    }
+}
+
+void Form20::messageAreaClicked() {
+    Timer2->stop();
+    Text7->hide();
+    Text7->setGeometry(kMessageArea);
+    QFont font = Text7->font();
+    font.setPointSize(9);
+    Text7->setFont(font);
+    helpShown_ = !helpShown_;
+}
+
+void Form20::showHint(const QString& hint) {
+    if (hintsOff_)
+        return;
+    Text12->setGeometry(twipsRect(1320, 630, 1605, 390));
+    Text12->setText(hint);
+    Text12->show();
+    Text12->raise();
+}
+
+void Form20::backgroundMouseMove() {
+    Timer1->stop();
+    MDIForm20* image = imageWindow();
+    if (image)
+        image->hideCursorFollowers();
+    const PointerKind kind = baseBoxClickedOnce_ ? PointerKind::Icon : PointerKind::Arrow;
+    setPointer(this, kind);
+    setPointer(image, kind);
+}
+
+void Form20::requestExit() {
+    if (windows_.form1)
+        windows_.form1->show();
+    setEnabled(false);
+    if (windows_.mdiForm20)
+        windows_.mdiForm20->setEnabled(false);
+}
+
+// ---- Events ------------------------------------------------------------------
+
+void Form20::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (firstActivationDone_)
+        return;
+    firstActivationDone_ = true;
+    resize(width(), px(7875) - menuBar()->sizeHint().height());
+    Option2[0]->setChecked(true);
+    Option2[1]->setChecked(true);
+    Check6->setChecked(false);
+    Check7->setChecked(false);
+    for (QWidget* mid : {static_cast<QWidget*>(Check6), static_cast<QWidget*>(Check7),
+                         static_cast<QWidget*>(Text10), static_cast<QWidget*>(Text11)})
+        mid->setEnabled(false);
+}
+
+void Form20::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        if (windows_.form21 && windows_.form21->isVisible())
+            Timer4->stop();
+        else
+            Timer4->start();
+        Command7->setEnabled(false);
+        if (MDIForm20* image = imageWindow())
+            image->picture()->setDrawWidth(2);
+    } else if (event->type() == QEvent::WindowStateChange && isVisible()) {
+        MDIForm20* image = imageWindow();
+        if (image) {
+            if (isMinimized() && !image->isMinimized())
+                image->showMinimized();
+            else
+                image->showNormal();
+        }
+        if (QWidget* dataSet = windows_.form21; dataSet && dataSet->isVisible()) {
+            if (dataSet->isMinimized())
+                dataSet->showNormal();
+            else
+                dataSet->showMinimized();
+        }
+    }
+}
+
+void Form20::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    requestExit();
+}
+
+bool Form20::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseMove) {
+        if (watched == Frame1 || watched == Frame2)
+            autoConfirmOver(watched == Frame1);
+        else if (watched == centralWidget())
+            backgroundMouseMove();
+        else if (watched == Command6)
+            showHint(QStringLiteral("座標指示と座標値を全てクリアします"));
+        else if (watched == Check5)
+            showHint(QStringLiteral("数値表示の変更(通常 or 指数)"));
+        else if (watched == Command4) {
+            const CalibrationInputs in = calibrationInputs();
+            if (in.checkedCount() == 4 && !in.anyValueEmpty() && state_.ValXmin < state_.ValXmax &&
+                state_.ValYmin < state_.ValYmax && !confirmedOnce_)
+                showHint(QStringLiteral("基本ﾃﾞｰﾀ入力完了(自由修正可)"));
+        }
+        for (int box = 1; box <= 4; ++box) {
+            if (watched == baseBox_[box])
+                Text7->hide();
+        }
+    } else if (type == QEvent::MouseButtonPress) {
+        if (watched == Text7->viewport())
+            messageAreaClicked();
+        else if (watched == Text12)
+            Text12->hide();
+        else if (watched == valueBox_[3])
+            state_.ValXmin = static_cast<float>(numtext::val(valueBox_[3]->text()));
+    } else if (type == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            for (int box = 3; box <= 6; ++box) {
+                if (watched == valueBox_[box])
+                    valueBox_[box == 6 ? 3 : box + 1]->setFocus();
+            }
+            if (watched == Text10)
+                Text11->setFocus();
+            else if (watched == Text11)
+                Text10->setFocus();
+        }
+    } else if (type == QEvent::FocusOut) {
+        if (watched == Text10)
+            state_.ValXmid = static_cast<float>(numtext::val(Text10->text()));
+        else if (watched == Text11)
+            state_.ValYmid = static_cast<float>(numtext::val(Text11->text()));
+        for (int box = 1; box <= 4; ++box) {
+            // A box left for another control while its point is not marked gives up.
+            QWidget* next = QApplication::focusWidget();
+            if (watched == baseBox_[box] && baseBox_[box]->isChecked() && !isBasePointMarked(state_, box) &&
+                next && next != baseBox_[box] && isAncestorOf(next))
+                baseBox_[box]->setChecked(false);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace tracol

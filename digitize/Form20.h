@@ -1,21 +1,183 @@
 #pragma once
-// Form20 "Tracol_R2.2": the main window, the hub of digitizing.
+// Form20 "Tracol_R2.2": the main window, the hub of digitizing. It loads or
+// pastes the graph image, holds the calibration controls, selects the Line
+// that receives points, starts sampling, shows the live readout and the help.
 
 #include "core/SharedState.h"
+#include "digitize/CalibrationInputs.h"
+#include "digitize/ConversionView.h"
 #include "ui/Windows.h"
 
 #include <QMainWindow>
 
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTextEdit;
+class QTimer;
+
 namespace tracol {
 
-class Form20 : public QMainWindow {
+class MDIForm20;
+class Form23;
+
+class Form20 : public QMainWindow, public ConversionView {
     Q_OBJECT
   public:
     Form20(SharedState& state, Windows& windows, QWidget* parent = nullptr);
 
+    // Start of the program: the start values, the empty clipboard, Line 1, the
+    // empty Line boxes and the image window shown.
+    void load();
+
+    // ConversionView
+    AxisKind axisKind(Axis axis) const override;
+    void setSampledText(Axis axis, const QString& text) override;
+    void setReadoutText(Axis axis, const QString& text) override;
+    void setDataSetSampledText(Axis axis, const QString& text) override;
+    void showMessage(const QString& message) override;
+
+    // What the calibration rules read from the controls.
+    CalibrationInputs calibrationInputs() const;
+    // CheckLogInputs of Module20, shown in this window.
+    void runCheckLogInputs();
+    // Sets base box 1..4 (Check1..Check4); its click handling runs.
+    void setBaseBoxChecked(int box, bool checked);
+    bool isBaseBoxChecked(int box) const;
+    int checkedBaseBoxCount() const;
+
+    // The marks on the image drawn again from the calibration.
+    void RedrawBaseMarks();
+    void RedrawAllMarks();
+
+    // Used by the image window.
+    void showPosition(qint32 x, qint32 y); // Text1 / Text2
+    void copyReadoutToSampled();           // Text8 = Text1, Text9 = Text2
+    QString sampledText(Axis axis) const;  // Text8 / Text9
+    void enableLiveReadout();              // Timer1 on
+    void hideHint();                       // Text12 hidden
+    void focusValueBox(int box);           // Text3..Text6
+    void setWorkPointer(int kind);         // pointer kind of this window
+    // A new image or a paste: the four base boxes unchecked, the marks forgotten.
+    void clearBaseMarks();
+    // Text1..Text6 get black text (a new image).
+    void resetValueColours();
+    // Closing this window or the image window: the exit window asks first.
+    void requestExit();
+
+    // Enabled when the image window should be drawn with the pointer of the
+    // marks (the first base box click of the run has happened).
+    bool baseBoxClickedOnce() const { return baseBoxClickedOnce_; }
+
+  signals:
+    // The window beeped (the calibration became ready).
+    void beeped();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    // Building the window (Form20_Controls.cpp).
+    void buildMenus();
+    void buildControls();
+    void connectControls();
+
+    MDIForm20* imageWindow() const;
+    Form23* holder() const;
+
+    // Calibration controls.
+    void baseBoxClicked(int box);
+    void valueBoxChanged(int box);
+    void valueBoxCommitted(int box);
+    void option2Clicked();
+    void option3Clicked(int axis);
+    void confirmClicked(); // Command4 "基本座標の確定"
+    void midBoxClicked(int axis);
+    void applyReadiness(bool ready);
+    void setNotReadyControls();
+    void autoConfirmOver(bool baseFrame);
+
+    // Workflow.
+    void openImageFile();           // BITMAP, Command2
+    void pasteImage();              // PAST, Command1
+    void openDataFile();            // FFRD
+    void keyboardEntry();           // HENKOU1
+    void startSampling();           // Command5, kaisi, hyouji1
+    void resetCalibrationClicked(); // Command6
+    void lineOptionClicked(int index);
+    void displayFormClicked();  // Check5
+    void liveTick();            // Timer1
+    void hideMessages();        // Timer2
+    void followDataSetWindow(); // Timer4
+    void toggleHelp();          // HELP01
+    void messageAreaClicked();  // click on Text7
+    void showHint(const QString& hint);
+    void backgroundMouseMove();
+    void doBeep();
+
     SharedState& state_;
     Windows& windows_;
+
+    // Menus
+    QAction* BITMAP = nullptr;  // 画像ファイルの読み
+    QAction* PAST = nullptr;    // 画像のPaste
+    QAction* FFRD = nullptr;    // 数値ﾃﾞｰﾀの呼込み
+    QAction* HENKOU1 = nullptr; // ｷｰﾎﾞｰﾄﾞ入力
+    QAction* EEND = nullptr;    // ﾌﾟﾛｸﾞﾗﾑ終了
+    QAction* kihon = nullptr;   // 基本座標の確定
+    QAction* kaisi = nullptr;   // データ採取開始
+    QAction* hyouji1 = nullptr; // 採取データの表示
+    QAction* HELP01 = nullptr;  // HELP: help text shown or hidden
+
+    QGroupBox* Frame1 = nullptr;             // 基本座標
+    QGroupBox* Frame2 = nullptr;             // 設定確認
+    QGroupBox* Frame3 = nullptr;             // 画像の呼込み
+    QGroupBox* Frame4 = nullptr;             // データ読取り: Line selection
+    std::array<QCheckBox*, 5> baseBox_{};    // Check1..Check4: Xmin, Xmax, Ymin, Ymax (index 1..4)
+    QCheckBox* Check5 = nullptr;             // display form of sampled values
+    QCheckBox* Check6 = nullptr;             // Ｘｍid: X intermediate point
+    QCheckBox* Check7 = nullptr;             // Ｙｍid: Y intermediate point
+    QLineEdit* Text1 = nullptr;              // live readout X
+    QLineEdit* Text2 = nullptr;              // live readout Y
+    std::array<QLineEdit*, 7> valueBox_{};   // Text3..Text6: Xmin, Xmax, Ymin, Ymax values (index 3..6)
+    QTextEdit* Text7 = nullptr;              // message area and help
+    QLineEdit* Text8 = nullptr;              // sampled X value
+    QLineEdit* Text9 = nullptr;              // sampled Y value
+    QLineEdit* Text10 = nullptr;             // Xmid value
+    QLineEdit* Text11 = nullptr;             // Ymid value
+    QLineEdit* Text12 = nullptr;             // hint box
+    QPushButton* Command1 = nullptr;         // 画像Paste
+    QPushButton* Command2 = nullptr;         // 画像ﾌｧｲﾙの読み
+    QPushButton* Command3 = nullptr;         // 終了: end at once
+    QPushButton* Command4 = nullptr;         // 基本座標の確定
+    QPushButton* Command5 = nullptr;         // データ採取開始
+    QPushButton* Command6 = nullptr;         // Reset
+    QPushButton* Command7 = nullptr;         // □: never acts
+    QPushButton* Command8 = nullptr;         // 保 存
+    std::array<QRadioButton*, 10> Option1{}; // Line  1 .. Line 10
+    std::array<QRadioButton*, 2> Option2{};  // X / Y linear
+    std::array<QRadioButton*, 2> Option3{};  // Log(X) / Log(Y)
+    QLabel* Label8 = nullptr;                // 中間座標補正処理
+    QLabel* Label9 = nullptr;                // X/Yサンプリング値
+    QLabel* Label11 = nullptr;               // グラフデータ自動読取り
+    QTimer* Timer1 = nullptr;                // live readout, 50 ms
+    QTimer* Timer2 = nullptr;                // hides the message area, 5000 ms one shot
+    QTimer* Timer4 = nullptr;                // keeps the DataSet window at this window's place, 200 ms
+
+    bool firstActivationDone_ = false;
+    bool helpShown_ = false;
+    bool hintsOff_ = false;      // Check5 has been clicked: no more hints
+    bool confirmedOnce_ = false; // "基本座標の確定" has succeeded once
+    bool baseBoxClickedOnce_ = false;
 };
 
 } // namespace tracol

@@ -1,6 +1,7 @@
 #include "fit/Conditions.h"
 
 #include "core/NumericText.h"
+#include "fit/SingleValue.h"
 
 #include <algorithm>
 #include <cmath>
@@ -34,7 +35,7 @@ double CutoffFromGr(double gr) {
 }
 
 float SingleGr(float cutoffError) {
-    return static_cast<float>(GrFromCutoff(cutoffError));
+    return toSingle(GrFromCutoff(cutoffError));
 }
 
 namespace {
@@ -103,7 +104,7 @@ std::optional<float> CutoffFromText(const QString& text) {
     const std::optional<double> value = numtext::parseNumber(text);
     if (!value)
         return std::nullopt;
-    return static_cast<float>(*value);
+    return toSingle(*value);
 }
 
 std::optional<qint16> ErrorModeFromText(const QString& text) {

@@ -5,6 +5,7 @@
 
 #include "core/NumericText.h"
 #include "fit/KKAIKI_Format.h"
+#include "fit/SingleValue.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -260,7 +261,7 @@ void FitPreparedRange(const PreparedPoints& prepared, int first, int count, cons
             float single[4] = {0, 0, 0, 0};
             bool fault = false;
             for (int k = 1; k <= degree + 1; ++k) {
-                single[k - 1] = static_cast<float>(c[k]);
+                single[k - 1] = toSingle(c[k]);
                 fault = fault || !std::isfinite(c[k]) || !std::isfinite(single[k - 1]);
             }
             candidate.C1 = single[0];
@@ -273,10 +274,9 @@ void FitPreparedRange(const PreparedPoints& prepared, int first, int count, cons
             double error = fault ? INFINITY : meanRelativeError(points, count, degree, c, yt);
             if (!std::isfinite(error))
                 error = INFINITY;
-            const std::string errorText = formatCoefficientAscii(error);
-            candidate.ErrorValue = std::isfinite(error) ? std::strtod(errorText.c_str(), nullptr) : INFINITY;
+            candidate.ErrorValue = FormattedValue(error);
             if (withTexts) {
-                candidate.ErrorText = QString::fromLatin1(errorText);
+                candidate.ErrorText = FormatCoefficient(error);
                 candidate.EquationText =
                     EquationText(candidate.EqNo, single[0], single[1], single[2], single[3]);
                 candidate.ProgramText =

@@ -9,4 +9,8 @@ namespace tracol::KKAIKI {
 // The text of FormatCoefficient(v) (non-finite values give " INF", "-INF", "-NaN").
 std::string formatCoefficientAscii(double v);
 
+// The number the text of FormatCoefficient(v) reads back as, by reading the
+// text (FormattedValue gives the same without building it in most cases).
+double formattedValueFromText(double v);
+
 } // namespace tracol::KKAIKI

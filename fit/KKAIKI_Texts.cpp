@@ -90,10 +90,53 @@ QString FormatCoefficient(double v) {
     return QString::fromLatin1(formatCoefficientAscii(v));
 }
 
-double FormattedValue(double v) {
+double formattedValueFromText(double v) {
     if (!std::isfinite(v))
         return INFINITY;
     return std::strtod(formatCoefficientAscii(v).c_str(), nullptr);
+}
+
+double FormattedValue(double v) {
+    if (!std::isfinite(v))
+        return INFINITY;
+    if (v == 0)
+        return -0.0; // "-0.00000E-50"
+    const double a = std::fabs(v);
+    if (a < 1.001e-4 || a >= 9.99e14)
+        return formattedValueFromText(v);
+    // The same scaling as the text, then the six shown digits of the
+    // 15-digit rounding of m. m * 1e14 is within 0.07 of its exact value, so
+    // the rounding can only differ from the decimal conversion when the nine
+    // digits below the shown ones are all 0 or all 9: those go the slow way.
+    double m = a;
+    int k = 0;
+    if (m >= 10) {
+        for (int step = 0; step < 50 && m >= 10; ++step) {
+            m = m * 0.1;
+            ++k;
+        }
+    }
+    if (m < 1) {
+        for (int step = 0; step < 50 && m < 1; ++step) {
+            m = m * 10;
+            ++k;
+        }
+    }
+    const double scaled = std::floor(m * 1e14 + 0.5);
+    if (!(scaled >= 1e14 && scaled < 1e15))
+        return formattedValueFromText(v);
+    const auto digits15 = static_cast<long long>(scaled);
+    const long long below = digits15 % 1000000000LL;
+    if (below < 2 || below > 999999997LL)
+        return formattedValueFromText(v);
+    const double shown = static_cast<double>(digits15 / 1000000000LL); // six digits, 100000..999999
+    // Exponent of the last shown digit; one exact operation on exact operands
+    // gives the same double as reading the text.
+    static const double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9, 1e10,
+                                          1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20};
+    const int exponent = (a >= 1 ? k : -k) - 5;
+    const double magnitude = exponent >= 0 ? shown * kPowersOfTen[exponent] : shown / kPowersOfTen[-exponent];
+    return v > 0 ? magnitude : -magnitude;
 }
 
 namespace {

@@ -5,9 +5,11 @@
 #include "core/NumericText.h"
 #include "fit/FitTraceLines.h"
 #include "fit/KKAIKI.h"
+#include "fit/SingleValue.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace tracol::Module1 {
@@ -68,6 +70,15 @@ class LineSearch {
 
     // false when an abort was requested.
     bool run() {
+        const bool completed = search();
+        buildStoredTexts();
+        if (completed)
+            AppendRelationLines(state_, position_);
+        return completed;
+    }
+
+  private:
+    bool search() {
         sortAndWriteBack();
         prepareValidPoints();
         const int n = static_cast<int>(valid_.size());
@@ -90,11 +101,9 @@ class LineSearch {
             if (!stored_)
                 store(&whole, 1, whole.error);
         }
-        AppendRelationLines(state_, position_);
         return true;
     }
 
-  private:
     void trace(const QString& text) {
         if (hooks_.buildTrace)
             state_.List1.append(text);
@@ -125,8 +134,8 @@ class LineSearch {
         auto& xText = state_.PointXText[at(line_)];
         auto& yText = state_.PointYText[at(line_)];
         for (int i = 1; i <= count_; ++i) {
-            x[at(i)] = static_cast<float>(numtext::val(xText[at(i)]));
-            y[at(i)] = static_cast<float>(numtext::val(yText[at(i)]));
+            x[at(i)] = toSingle(numtext::val(xText[at(i)]));
+            y[at(i)] = toSingle(numtext::val(yText[at(i)]));
         }
         KKAIKI::SortPointsByX(x.data(), y.data(), count_);
 
@@ -226,13 +235,24 @@ class LineSearch {
             r.SectionC2[at(s)][at(line_)] = f.c[1];
             r.SectionC3[at(s)][at(line_)] = f.c[2];
             r.SectionC4[at(s)][at(line_)] = f.c[3];
-            r.SectionEquationText[at(s)][at(line_)] =
-                KKAIKI::EquationText(f.eqNo, f.c[0], f.c[1], f.c[2], f.c[3]);
-            r.SectionProgramText[at(s)][at(line_)] =
-                KKAIKI::ProgramText(f.eqNo, f.c[0], f.c[1], f.c[2], f.c[3]);
         }
         r.LastCombinedError = combined;
         stored_ = true;
+    }
+
+    // The texts of the stored sections, built once the Line's search ends
+    // (a search may store hundreds of trials before its last one).
+    void buildStoredTexts() {
+        if (!stored_)
+            return;
+        FitResultStore& r = state_.FitResult;
+        for (int s = 1; s <= r.SectionCount[at(line_)]; ++s) {
+            const qint16 eqNo = r.SectionEqNo[at(s)][at(line_)];
+            const float c1 = r.SectionC1[at(s)][at(line_)], c2 = r.SectionC2[at(s)][at(line_)];
+            const float c3 = r.SectionC3[at(s)][at(line_)], c4 = r.SectionC4[at(s)][at(line_)];
+            r.SectionEquationText[at(s)][at(line_)] = KKAIKI::EquationText(eqNo, c1, c2, c3, c4);
+            r.SectionProgramText[at(s)][at(line_)] = KKAIKI::ProgramText(eqNo, c1, c2, c3, c4);
+        }
     }
 
     // Two sections sharing the split point; section 1 grows by step from m points.
@@ -363,6 +383,13 @@ int SearchStep(int n) {
     return 5;
 }
 
+int ProgressBarLength(qint32 fitCount, qint32 workEstimate) {
+    if (workEstimate <= 0)
+        return 0;
+    const std::optional<qint16> length = numtext::toInteger(double(fitCount) * 25 / workEstimate * 1.035);
+    return length ? std::max(0, int(*length)) : 0;
+}
+
 bool RunComputation(SharedState& state, const Hooks& hooks) {
     state.FitCount = 0;
     state.EquationStatusCode = KKAIKI::EquationStatusCode();
@@ -375,6 +402,7 @@ bool RunComputation(SharedState& state, const Hooks& hooks) {
     state.RelationProgramLines.clear();
     state.ThreeSectionTrialCount = 0;
     state.ComputationCompleted = false;
+    state.AbortRequested = false;
 
     KKAIKI::CandidateTable table;
     qint32 threeSectionTrials = 0;

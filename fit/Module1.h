@@ -37,9 +37,10 @@ struct Hooks {
     qint32 threeSectionTrialCap = kThreeSectionTrialCap;
 };
 
-// Runs the whole computation. Returns false when it stopped on
-// AbortRequested (the request is left set for the caller to clear; no report
-// is produced and the Line being searched keeps what it had stored).
+// Runs the whole computation. A request left over from an earlier run is
+// cleared first. Returns false when it stopped on AbortRequested (the request
+// is left set for the caller to clear; no report is produced and the Line
+// being searched keeps what it had stored).
 bool RunComputation(SharedState& state, const Hooks& hooks = {});
 
 // Step 6 for the Line at LineOrder position: its RelationProgramLines and its
@@ -62,6 +63,10 @@ bool CheckParameters(SharedState& state);
 // a Line of n points.
 int MinimumSectionSize(int n);
 int SearchStep(int n);
+
+// Length of the progress window's bar of "*": CInt(FitCount * 25 /
+// WorkEstimate * 1.035); 0 without an estimate.
+int ProgressBarLength(qint32 fitCount, qint32 workEstimate);
 
 // Gr of an error as the lists show it: Int((-12.3315 ln e - 13.5774) * 100) / 100,
 // 0 when not positive.

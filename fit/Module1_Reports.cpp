@@ -167,7 +167,7 @@ void writeReport(SharedState& state, const ReportTexts& texts) {
     out.append(QStringLiteral(u" \u3000   (4)非排他座標（適用座標）系\u3000\u3000<最高７座標系>"));
     for (int s = 1; s <= KKAIKI::kSystemCount; ++s) {
         if (state.ExcludedSystems[at(s)] == 0)
-            out.append(QStringLiteral(u"  \u3000                     ") + KKAIKI::SystemLabel(s));
+            out.append(QStringLiteral(u"  \u3000") + QString(22, u' ') + KKAIKI::SystemLabel(s));
     }
     out.append(QString());
     out.append(QString());

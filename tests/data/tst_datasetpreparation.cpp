@@ -38,8 +38,6 @@ class TestDataSetPreparation : public QObject {
     void fillsPointTables();
     void parametersSortAsTexts();
     void equalParametersKeepEveryLine();
-    void sectionSizeAndStep_data();
-    void sectionSizeAndStep();
     void workEstimate_data();
     void workEstimate();
     void moreThan100PointsAreNoticed();
@@ -201,35 +199,6 @@ void TestDataSetPreparation::equalParametersKeepEveryLine() {
         QCOMPARE(state.LineOrder[i], expected.at(i - 1));
 }
 
-void TestDataSetPreparation::sectionSizeAndStep_data() {
-    QTest::addColumn<int>("n");
-    QTest::addColumn<int>("m");
-    QTest::addColumn<int>("step");
-    QTest::newRow("3") << 3 << 3 << 1;
-    QTest::newRow("10") << 10 << 3 << 1;
-    QTest::newRow("11") << 11 << 5 << 1;
-    QTest::newRow("19") << 19 << 5 << 1;
-    QTest::newRow("20") << 20 << 6 << 1;
-    QTest::newRow("29") << 29 << 6 << 1;
-    QTest::newRow("30") << 30 << 7 << 1;
-    QTest::newRow("31") << 31 << 7 << 2;
-    QTest::newRow("52") << 52 << 7 << 2;
-    QTest::newRow("53") << 53 << 7 << 3;
-    QTest::newRow("70") << 70 << 7 << 3;
-    QTest::newRow("71") << 71 << 7 << 4;
-    QTest::newRow("85") << 85 << 7 << 4;
-    QTest::newRow("86") << 86 << 7 << 5;
-    QTest::newRow("100") << 100 << 7 << 5;
-}
-
-void TestDataSetPreparation::sectionSizeAndStep() {
-    QFETCH(int, n);
-    QFETCH(int, m);
-    QFETCH(int, step);
-    QCOMPARE(minimumSectionSize(n), m);
-    QCOMPARE(splitStep(n), step);
-}
-
 void TestDataSetPreparation::workEstimate_data() {
     QTest::addColumn<int>("n");
     QTest::addColumn<int>("expected");
@@ -242,6 +211,8 @@ void TestDataSetPreparation::workEstimate_data() {
     QTest::newRow("31") << 31 << 28;
     // n = 0 (a Line without points) still counts one trial.
     QTest::newRow("0") << 0 << 1;
+    // n = 100: m 7, step 5, v = 87: 17.6 -> 18; d = 80, 75, ..., 5 add 16 + 15 + ... + 1.
+    QTest::newRow("100") << 100 << 18 + 136;
 }
 
 void TestDataSetPreparation::workEstimate() {

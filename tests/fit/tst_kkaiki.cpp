@@ -2,7 +2,9 @@
 // screening of coordinate systems, the error rules and the solver.
 
 #include "fit/KKAIKI.h"
+#include "fit/KKAIKI_Format.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 #include <cmath>
@@ -63,6 +65,7 @@ class TestKKAIKI : public QObject {
     void formatCoefficient_data();
     void formatCoefficient();
     void formattedValueReadsTheText();
+    void formattedValueAgreesWithTheTextEverywhere();
     void statusCodes();
     void equationTexts_data();
     void equationTexts();
@@ -114,6 +117,21 @@ void TestKKAIKI::formattedValueReadsTheText() {
     QCOMPARE(FormattedValue(-0.0045), -0.0045);
     QCOMPARE(FormattedValue(0.0), 0.0);
     QVERIFY(std::isinf(FormattedValue(NAN)));
+}
+
+void TestKKAIKI::formattedValueAgreesWithTheTextEverywhere() {
+    // The ranking value is computed without the text where that is safe; it
+    // must be the very number the text reads back as.
+    QRandomGenerator random(2385);
+    for (int i = 0; i < 200000; ++i) {
+        const double exponent = random.bounded(40.0) - 20.0;
+        double v = std::pow(10.0, exponent) * (random.bounded(2) ? 1 : -1);
+        if (i % 7 == 0) // values right below a power of ten
+            v = std::nextafter(std::pow(10.0, std::floor(exponent)), 0.0);
+        if (i % 11 == 0) // short decimals, exact six-digit mantissas
+            v = std::round(v * 1e3) / 1e3;
+        QCOMPARE(FormattedValue(v), formattedValueFromText(v));
+    }
 }
 
 void TestKKAIKI::statusCodes() {

@@ -63,6 +63,8 @@ class TestModule1 : public QObject {
     void noCandidateGivesEqNoZero();
     void extremesAndRelationLines();
     void traceCanBeSkipped();
+    void progressBar();
+    void staleAbortRequestIsCleared();
     void minimumSizeAndStep_data();
     void minimumSizeAndStep();
 };
@@ -350,6 +352,23 @@ void TestModule1::traceCanBeSkipped() {
     QCOMPARE(without.List3, withTrace.List3);
     QCOMPARE(without.List4, withTrace.List4);
     QCOMPARE(without.FitCount, withTrace.FitCount);
+}
+
+void TestModule1::progressBar() {
+    QCOMPARE(Module1::ProgressBarLength(0, 100), 0);
+    QCOMPARE(Module1::ProgressBarLength(100, 100), 26); // 25.875
+    QCOMPARE(Module1::ProgressBarLength(50, 100), 13);  // 12.9375
+    QCOMPARE(Module1::ProgressBarLength(10, 0), 0);
+}
+
+void TestModule1::staleAbortRequestIsCleared() {
+    SharedState s;
+    standardConditions(s);
+    s.CutoffError = 1e-9f;
+    s.AbortRequested = true;
+    addLine(s, 1, sampled(12, 1, 1, wiggle), "1");
+    QVERIFY(Module1::RunComputation(s));
+    QVERIFY(!s.List4.isEmpty());
 }
 
 void TestModule1::minimumSizeAndStep_data() {

@@ -1,0 +1,40 @@
+#include "app/ApplicationWindows.h"
+
+#include "data/Form21.h"
+#include "data/Form22.h"
+#include "data/Form24.h"
+#include "data/Form50.h"
+#include "digitize/Form1.h"
+#include "digitize/Form20.h"
+#include "digitize/Form23.h"
+#include "digitize/MDIForm20.h"
+
+namespace tracol {
+
+ApplicationWindows::ApplicationWindows(SharedState& state, Windows& windows) : windows_(windows) {
+    // Digitizing: main window, image window, clean-image holder, exit question.
+    owned_.emplace_back(std::make_unique<Form20>(state, windows));
+    owned_.emplace_back(std::make_unique<MDIForm20>(state, windows));
+    owned_.emplace_back(std::make_unique<Form23>(windows));
+    owned_.emplace_back(std::make_unique<Form1>(windows));
+    // File dialogs.
+    owned_.emplace_back(std::make_unique<Form22>(state, windows));
+    // Data windows: the DataSet window, keyboard entry, save dialog.
+    owned_.emplace_back(std::make_unique<Form21>(state, windows));
+    owned_.emplace_back(std::make_unique<Form50>(state, windows));
+    owned_.emplace_back(std::make_unique<Form24>(state, windows));
+}
+
+ApplicationWindows::~ApplicationWindows() {
+    while (!owned_.empty())
+        owned_.pop_back();
+}
+
+void ApplicationWindows::start() {
+    if (auto* main = qobject_cast<Form20*>(windows_.form20.data())) {
+        main->load();
+        main->show();
+    }
+}
+
+} // namespace tracol

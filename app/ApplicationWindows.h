@@ -1,0 +1,32 @@
+#pragma once
+// The window set of Tracol, created in one place: every window is built once,
+// registered in the Windows hub, and lives until the program ends.
+
+#include "core/SharedState.h"
+#include "ui/Windows.h"
+
+#include <QObject>
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+namespace tracol {
+
+class ApplicationWindows {
+  public:
+    ApplicationWindows(SharedState& state, Windows& windows);
+    ~ApplicationWindows();
+    ApplicationWindows(const ApplicationWindows&) = delete;
+    ApplicationWindows& operator=(const ApplicationWindows&) = delete;
+
+    // The start of the program: the main window loads (showing the image
+    // window) and is shown.
+    void start();
+
+  private:
+    Windows& windows_;
+    std::vector<std::unique_ptr<QWidget>> owned_; // destroyed in reverse order
+};
+
+} // namespace tracol

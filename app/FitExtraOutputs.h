@@ -1,0 +1,27 @@
+#pragma once
+// Files tracol-fit writes besides the result file, once the output engine
+// provides them: the worksheet (--worksheet) and the graph-data CSV (--csv).
+// Each output is one entry of extraOutputs(); an entry without a writer is
+// refused before the computation starts.
+
+#include "core/SharedState.h"
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace tracol::fitcommand {
+
+struct ExtraOutput {
+    QString option; // "--worksheet", "--csv"
+    QString path;   // FILE given with the option; empty = not asked for
+    // Writes the file after the computation; returns the message to print on
+    // failure, empty on success. Empty function: not available yet.
+    std::function<QString(SharedState&, const QString& path)> write;
+};
+
+// The extra outputs for the given paths, in the order they are written.
+std::vector<ExtraOutput> extraOutputs(const QString& worksheetPath, const QString& csvPath);
+
+} // namespace tracol::fitcommand

@@ -1,0 +1,90 @@
+#include "data/DataSetLoading.h"
+
+#include "data/DataSetFile.h"
+#include "data/Form21.h"
+#include "data/PointLimit.h"
+#include "ui/Controls.h"
+
+namespace tracol {
+
+namespace {
+
+void bringForward(QWidget* window) {
+    if (window && window->isVisible())
+        window->raise();
+}
+
+// A read from the main window puts the DataSet window in the main window's place.
+void takeMainWindowsPlace(Windows& windows, Form21* dataSet) {
+    QWidget* main = windows.form20;
+    if (!main)
+        return;
+    dataSet->move(main->pos());
+    dataSet->placeLineBoxes();
+    for (int k = 0; k < kLineCount; ++k) {
+        const QString name = indexedName(QStringLiteral("Option1"), k);
+        if (isControlChecked(main, name))
+            setControlChecked(dataSet, name, true);
+    }
+    if (auto* readout = control<QTimer>(main, QStringLiteral("Timer1")))
+        readout->start();
+    if (windows.mdiForm20)
+        windows.mdiForm20->hide();
+}
+
+} // namespace
+
+QString loadDataSetFile(SharedState& state, Windows& windows, const QString& path) {
+    const FileOutcome outcome = readDataSetFile(state, path);
+    // What was read (all of it, or the blocks before a failure) came from the file.
+    state.SavedLineBox = state.LineBox;
+    for (int line = 1; line <= kLineCount; ++line)
+        emit windows.lineBoxChanged(line);
+    if (!outcome.ok)
+        return outcome.message;
+
+    setControlChecked(windows.form20, QStringLiteral("Option1(0)"), true);
+    auto* dataSet = qobject_cast<Form21*>(windows.form21.data());
+    if (dataSet)
+        dataSet->showLoadedFile(state.CurrentFileName);
+    if (windows.mdiForm20)
+        windows.mdiForm20->setWindowTitle(QStringLiteral("TracolGraph"));
+    if (windows.form22)
+        windows.form22->close();
+    bringForward(windows.mdiForm20);
+    if (dataSet) {
+        if (state.OpenPurpose == 2)
+            takeMainWindowsPlace(windows, dataSet);
+        dataSet->setEnabled(true);
+        dataSet->show();
+        dataSet->raise();
+        if (outcome.pointsBeyondLimit)
+            dataSet->showMessage(kOnlyFirstPointsNotice);
+    }
+    return QString();
+}
+
+void returnFromDataSetOpen(SharedState& state, Windows& windows, int purpose) {
+    (void)state;
+    if (purpose == 1) {
+        if (windows.form20)
+            windows.form20->hide();
+        if (QWidget* dataSet = windows.form21) {
+            dataSet->setEnabled(true);
+            dataSet->show();
+            dataSet->raise();
+        }
+    } else if (purpose == 2) {
+        if (QWidget* image = windows.mdiForm20; image && image->isVisible()) {
+            image->setEnabled(true);
+            image->show();
+        }
+        if (QWidget* main = windows.form20) {
+            main->setEnabled(true);
+            main->show();
+            main->raise();
+        }
+    }
+}
+
+} // namespace tracol

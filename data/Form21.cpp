@@ -1,0 +1,595 @@
+#include "data/Form21.h"
+
+#include "core/NumericText.h"
+#include "data/DataSetPreparation.h"
+#include "ui/BoxText.h"
+#include "ui/Controls.h"
+#include "ui/Twips.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace tracol {
+
+namespace {
+
+const QColor kMarkedLabel(128, 0, 0); // a Line that holds data
+const QColor kCommentOn(192, 0, 0);   // Label4 while comments are on
+const QColor kMessageColor(255, 0, 255);
+
+constexpr int kBoxLeft = 45, kBoxTop = 928, kBoxWidth = 2655, kBoxHeight = 1710;
+constexpr int kBoxTallHeight = 5460;
+
+const QString kRestrictedHint = QStringLiteral("保存データ参照の為操作が制限されます");
+
+// Width of the message field for each message of the computation start.
+int messageWidth(const QString& message) {
+    if (message == QStringLiteral("データが無い"))
+        return 1275;
+    if (message == QStringLiteral("データが少ない"))
+        return 1425;
+    if (message == QStringLiteral("データが無いパラメータ存在"))
+        return 2505;
+    if (message == QStringLiteral("X,Yデータがどちらか欠損") ||
+        message == QStringLiteral("数値として判断されない"))
+        return 2235;
+    return 2700; // notices of this program's own
+}
+
+void setTextColor(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    widget->setPalette(palette);
+}
+
+QLineEdit* makeBox(QWidget* parent, const QString& name, int left, int top, int width) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    setTwipsGeometry(box, left, top, width, 300);
+    return box;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int width) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    setTwipsGeometry(label, left, top, width, 300);
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                        int width) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    setTwipsGeometry(button, left, top, width, 360);
+    return button;
+}
+
+void enableControl(const QWidget* form, const QString& name) {
+    if (auto* widget = control<QWidget>(form, name))
+        widget->setEnabled(true);
+}
+
+void stopTimer(const QWidget* form, const QString& name) {
+    if (auto* timer = control<QTimer>(form, name))
+        timer->stop();
+}
+
+} // namespace
+
+Form21::Form21(SharedState& state, Windows& windows, QWidget* parent)
+    : QWidget(parent), state_(state), windows_(windows) {
+    setObjectName(QStringLiteral("Form21"));
+    setWindowTitle(QStringLiteral("DataSet"));
+    windows_.form21 = this;
+    buildControls();
+    connectControls();
+
+    // Window load: the boxes of the Lines selected on the main window are shown.
+    for (int k = 0; k < kLineCount; ++k) {
+        const bool selected = isControlChecked(windows_.form20, indexedName(QStringLiteral("Option1"), k));
+        if (selected)
+            state_.CurrentLine = static_cast<qint16>(k + 1);
+        Text1[k]->setVisible(selected);
+    }
+    Timer1->start();
+}
+
+void Form21::buildControls() {
+    setFixedSize(twipsToPixels(2820), twipsToPixels(7875));
+    setMouseTracking(true);
+
+    auto* title = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("採取データの表示"), 60, 30, 2700);
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+
+    makeLabel(this, QStringLiteral("Label5"), QStringLiteral("Line"), 60, 330, 420);
+    Text5 = makeBox(this, QStringLiteral("Text5"), 480, 330, 480);
+    makeLabel(this, QStringLiteral("Label6"), QStringLiteral("Point"), 1080, 330, 540);
+    Text6 = makeBox(this, QStringLiteral("Text6"), 1620, 330, 600);
+    Text8 = makeBox(this, QStringLiteral("Text8"), 45, 630, 1320);
+    Text9 = makeBox(this, QStringLiteral("Text9"), 1380, 630, 1320);
+    Text8->setReadOnly(true);
+    Text9->setReadOnly(true);
+
+    for (int k = 0; k < kLineCount; ++k) {
+        auto* box = new QPlainTextEdit(this);
+        box->setObjectName(indexedName(QStringLiteral("Text1"), k));
+        box->setLineWrapMode(QPlainTextEdit::NoWrap);
+        box->viewport()->installEventFilter(this);
+        box->installEventFilter(this);
+        Text1[k] = box;
+    }
+    placeLineBoxes();
+
+    makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Parameter(Y)"), 45, 2700, 1260);
+    Text2 = makeBox(this, QStringLiteral("Text2"), 1320, 2700, 1380);
+
+    // The Line selectors in two columns of five.
+    for (int k = 0; k < kLineCount; ++k) {
+        const int left = k < 5 ? 90 : 1440;
+        const int top = 3060 + (k % 5) * 300;
+        Option1[k] = new QRadioButton(this);
+        Option1[k]->setObjectName(indexedName(QStringLiteral("Option1"), k));
+        setTwipsGeometry(Option1[k], left, top, 300, 300);
+        const QString caption = k < 9 ? QStringLiteral("Line %1").arg(k + 1) : QStringLiteral("Line10");
+        Label3[k] = makeLabel(this, indexedName(QStringLiteral("Label3"), k), caption, left + 300, top, 900);
+    }
+
+    Check1 = new QCheckBox(this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    setTwipsGeometry(Check1, 90, 4590, 300, 300);
+    Label4 = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("ｺﾒﾝﾄON/OFF"), 390, 4590, 1500);
+    Label4->installEventFilter(this);
+
+    Text4 = new QLabel(QStringLiteral("入力済みデータにて数式算出処理を開始します。"), this);
+    Text4->setObjectName(QStringLiteral("Text4"));
+    Text4->setWordWrap(true);
+    Text4->setFrameShape(QFrame::Box);
+    Text4->setAutoFillBackground(true);
+    setTwipsGeometry(Text4, 45, 4920, 2700, 600);
+    Text4->installEventFilter(this);
+    Text4->hide();
+
+    Text3 = makeBox(this, QStringLiteral("Text3"), 120, 5235, 2235);
+    Text3->setReadOnly(true);
+    setTextColor(Text3, kMessageColor);
+    Text3->installEventFilter(this);
+    Text3->setMouseTracking(true);
+    Text3->hide();
+
+    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("全保存"), 45, 5580, 1320);
+    Command3 = makeButton(this, QStringLiteral("Command3"), QStringLiteral("選択保存"), 1380, 5580, 1320);
+    Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("全Line削除"), 45, 5970, 1320);
+    Command4 = makeButton(this, QStringLiteral("Command4"), QStringLiteral("選択Line削除"), 1380, 5970, 1320);
+    Command7 =
+        makeButton(this, QStringLiteral("Command7"), QStringLiteral("数値ﾃﾞｰﾀの呼込み"), 45, 6360, 2655);
+    Command6 = makeButton(this, QStringLiteral("Command6"), QStringLiteral("数式算出処理"), 45, 6750, 2655);
+    Command5 =
+        makeButton(this, QStringLiteral("Command5"), QStringLiteral("戻る（初期画面）"), 45, 7140, 2655);
+    for (QWidget* hinted :
+         {static_cast<QWidget*>(Command1), static_cast<QWidget*>(Command2), static_cast<QWidget*>(Command3),
+          static_cast<QWidget*>(Command4), static_cast<QWidget*>(Command5), static_cast<QWidget*>(Command6),
+          static_cast<QWidget*>(Command7), static_cast<QWidget*>(Text2)})
+        hinted->installEventFilter(this);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(7000);
+    Timer2->setSingleShot(true);
+    Timer3 = new QTimer(this);
+    Timer3->setObjectName(QStringLiteral("Timer3"));
+    Timer3->setInterval(200);
+}
+
+void Form21::connectControls() {
+    for (int k = 0; k < kLineCount; ++k) {
+        const int line = k + 1;
+        connect(Option1[k], &QRadioButton::toggled, this, [this, line](bool on) {
+            if (on)
+                selectLine(line);
+        });
+        connect(Text1[k], &QPlainTextEdit::textChanged, this, [this, line] {
+            if (!showingLineBox_)
+                lineBoxEdited(line);
+        });
+    }
+    connect(&windows_, &Windows::lineBoxChanged, this, &Form21::showLineBoxText);
+    connect(Text2, &QLineEdit::textEdited, this, [this] { parameterEdited_ = true; });
+    connect(Text2, &QLineEdit::editingFinished, this, &Form21::commitParameter);
+    connect(Command1, &QPushButton::clicked, this, &Form21::saveAll);
+    connect(Command3, &QPushButton::clicked, this, &Form21::saveSelected);
+    connect(Command2, &QPushButton::clicked, this, &Form21::deleteAllLines);
+    connect(Command4, &QPushButton::clicked, this, &Form21::deleteSelected);
+    connect(Command7, &QPushButton::clicked, this, &Form21::loadDataFile);
+    connect(Command6, &QPushButton::clicked, this, &Form21::startComputation);
+    connect(Command5, &QPushButton::clicked, this, &Form21::backToMainWindow);
+    connect(Check1, &QCheckBox::toggled, this, [this](bool on) {
+        CommentMode = on;
+        setTextColor(Label4, on ? kCommentOn : QColor(Qt::black));
+    });
+    connect(Timer1, &QTimer::timeout, this, &Form21::followMainWindowLine);
+    connect(Timer2, &QTimer::timeout, Text3, &QWidget::hide);
+    connect(Timer3, &QTimer::timeout, this, &Form21::moveMainWindowHere);
+}
+
+int Form21::selectedLine() const {
+    for (int k = 0; k < kLineCount; ++k)
+        if (Option1[k]->isChecked())
+            return k + 1;
+    return 0;
+}
+
+void Form21::placeLineBoxes() {
+    for (int k = 0; k < kLineCount; ++k) {
+        setTwipsGeometry(Text1[k], kBoxLeft, kBoxTop, kBoxWidth, kBoxHeight);
+        enlarged_[k] = false;
+    }
+}
+
+// ---- Activation and the two following timers -------------------------------
+
+void Form21::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    activate();
+}
+
+void Form21::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        activate();
+}
+
+void Form21::activate() {
+    if (windows_.form20 && windows_.form20->isVisible())
+        Timer3->start();
+    else
+        Timer3->stop();
+    Timer1->start();
+    if (const int line = selectedLine())
+        showLineBox(line);
+}
+
+void Form21::followMainWindowLine() {
+    for (int k = 0; k < kLineCount; ++k)
+        if (isControlChecked(windows_.form20, indexedName(QStringLiteral("Option1"), k))) {
+            state_.CurrentLine = static_cast<qint16>(k + 1);
+            return;
+        }
+}
+
+void Form21::moveMainWindowHere() {
+    QWidget* main = windows_.form20;
+    if (main && main->isVisible() && main->pos() != pos())
+        main->move(pos());
+}
+
+// ---- Lines ------------------------------------------------------------------
+
+void Form21::selectLine(int line) {
+    ParameterLine = line;
+    if (!state_.SamplingActive)
+        return;
+    markLineLabels();
+    showLineBox(line);
+    state_.CurrentLine = static_cast<qint16>(line);
+    Text6->setText(numtext::plainInteger(state_.PointCount[line]));
+    if (state_.LineParameter[line].isEmpty())
+        state_.LineParameter[line] = numtext::generalText(static_cast<qint64>(line));
+    Text2->setText(state_.LineParameter[line]);
+    parameterEdited_ = false;
+    setControlChecked(windows_.form20, indexedName(QStringLiteral("Option1"), line - 1), true);
+    setTextColor(Label3[line - 1], state_.LineBox[line].isEmpty() ? QColor(Qt::black) : kMarkedLabel);
+    Text5->setText(numtext::plainInteger(line));
+    if (windows_.form20)
+        resize(width(), windows_.form20->height());
+    show();
+}
+
+void Form21::showLineBox(int line) {
+    for (int k = 0; k < kLineCount; ++k)
+        Text1[k]->setVisible(k == line - 1);
+    Text1[line - 1]->raise();
+}
+
+void Form21::markLineLabels() {
+    const int selected = selectedLine();
+    for (int line = 1; line <= kLineCount; ++line) {
+        QLabel* label = Label3[line - 1];
+        if (state_.LineBox[line].size() > 2) {
+            setTextColor(label, kMarkedLabel);
+        } else {
+            if (!state_.LineBox[line].isEmpty())
+                setLineBox(line, QString());
+            setTextColor(label, Qt::black);
+        }
+        QFont font = label->font();
+        font.setBold(line == selected);
+        label->setFont(font);
+    }
+}
+
+void Form21::setLineBox(int line, const QString& text) {
+    state_.LineBox[line] = text;
+    showingLineBox_ = true;
+    setBoxText(Text1[line - 1], text);
+    showingLineBox_ = false;
+    countPoints(line);
+}
+
+void Form21::lineBoxEdited(int line) {
+    state_.LineBox[line] = boxText(Text1[line - 1]);
+    countPoints(line);
+}
+
+void Form21::showLineBoxText(int line) {
+    if (line < 1 || line > kLineCount)
+        return;
+    showingLineBox_ = true;
+    setBoxText(Text1[line - 1], state_.LineBox[line]);
+    showingLineBox_ = false;
+    countPoints(line);
+}
+
+void Form21::countPoints(int line) {
+    const PointCountUpdate update = countLinePoints(state_, line);
+    // Text6 belongs to the Line on show; a change of another box leaves it.
+    const bool shown = line == selectedLine() || selectedLine() == 0;
+    if (update.kind == PointCountUpdate::Kind::NoPoints) {
+        if (shown)
+            Text6->setText(QStringLiteral("0"));
+    } else if (update.kind == PointCountUpdate::Kind::Counted) {
+        if (shown)
+            Text6->setText(numtext::plainInteger(update.count));
+        markLineLabels();
+    }
+}
+
+void Form21::commitParameter() {
+    if (!parameterEdited_)
+        return;
+    state_.LineParameter[ParameterLine] = Text2->text().trimmed();
+    parameterEdited_ = false;
+}
+
+void Form21::toggleBoxHeight(int line) {
+    QPlainTextEdit* box = Text1[line - 1];
+    enlarged_[line - 1] = !enlarged_[line - 1];
+    setTwipsGeometry(box, kBoxLeft, kBoxTop, kBoxWidth, enlarged_[line - 1] ? kBoxTallHeight : kBoxHeight);
+    box->raise();
+}
+
+void Form21::deleteAllLines() {
+    for (int line = 1; line <= kLineCount; ++line) {
+        setLineBox(line, QString());
+        setTextColor(Label3[line - 1], Qt::black);
+        Text6->setText(QStringLiteral("0"));
+        state_.PointCount[line] = 0;
+        state_.LineText[line].clear();
+        state_.LineParameter[line] = numtext::plainInteger(line);
+    }
+    Option1[0]->setChecked(true);
+    setControlChecked(windows_.form20, QStringLiteral("Option1(0)"), true);
+    Text2->setText(state_.LineParameter[1]);
+    parameterEdited_ = false;
+    Text5->setText(QStringLiteral("1"));
+}
+
+void Form21::deleteSelected() {
+    const int selected = selectedLine();
+    if (selected == 0)
+        return;
+    for (int line = selected; line < kLineCount; ++line) {
+        setLineBox(line, state_.LineBox[line + 1]);
+        state_.LineText[line] = state_.LineText[line + 1];
+        state_.PointCount[line] = state_.PointCount[line + 1];
+        state_.LineParameter[line] = state_.LineParameter[line + 1];
+    }
+    setLineBox(kLineCount, QString());
+    state_.LineText[kLineCount].clear();
+    state_.PointCount[kLineCount] = 0;
+    state_.LineParameter[kLineCount] = numtext::plainInteger(kLineCount);
+    Text6->setText(numtext::plainInteger(state_.PointCount[selected]));
+    Text2->setText(state_.LineParameter[selected]);
+    parameterEdited_ = false;
+    markLineLabels();
+}
+
+// ---- Saving, loading and the computation start ------------------------------
+
+void Form21::saveAll() {
+    commitParameter();
+    state_.SaveCaller = 21;
+    state_.SingleLine = 0;
+    state_.SaveKind = 0;
+    state_.ValidateOnly = true;
+    const bool valid = startComputation();
+    state_.ValidateOnly = false;
+    if (valid)
+        openSaveDialog();
+}
+
+void Form21::saveSelected() {
+    commitParameter();
+    state_.SaveCaller = 21;
+    state_.SingleLine = static_cast<qint16>(selectedLine());
+    state_.SaveKind = 1;
+    state_.ValidateOnly = true;
+    const bool valid = startComputation();
+    state_.SingleLine = 0;
+    state_.ValidateOnly = false;
+    if (valid)
+        openSaveDialog();
+}
+
+void Form21::openSaveDialog() {
+    setEnabled(false);
+    enableControl(windows_.form20, QStringLiteral("Command5"));
+    if (QWidget* dialog = windows_.form24) {
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
+    } else {
+        setEnabled(true); // no save dialog to hand over to
+    }
+}
+
+bool Form21::startComputation() {
+    commitParameter();
+    Timer3->stop();
+    stopTimer(windows_.form20, QStringLiteral("Timer1"));
+    Timer1->stop();
+    const PreparationOutcome outcome = prepareComputation(state_);
+    if (!outcome.ok()) {
+        showMessage(outcome.message);
+        state_.ValidateOnly = false;
+        return false;
+    }
+    if (!state_.ValidateOnly) {
+        if (QWidget* image = windows_.mdiForm20; image && image->isVisible()) {
+            image->setEnabled(false);
+            image->hide();
+        }
+        setEnabled(false);
+        hide();
+        state_.ComputeCaller = 21;
+        if (auto* blink = control<QTimer>(windows_.form33, QStringLiteral("Timer4")))
+            blink->start();
+        if (windows_.form20)
+            windows_.form20->hide();
+        if (windows_.form33)
+            windows_.form33->show();
+    }
+    state_.ValidateOnly = false;
+    return true;
+}
+
+void Form21::showMessage(const QString& message) {
+    setTwipsGeometry(Text3, 120, 5235, messageWidth(message), 300);
+    Text3->setText(message);
+    Text4->hide();
+    Text3->show();
+    Text3->raise();
+    Timer2->start();
+}
+
+void Form21::loadDataFile() {
+    state_.OpenPurpose = 1;
+    state_.SamplingActive = true;
+    if (QWidget* image = windows_.mdiForm20; image && image->isVisible())
+        image->setEnabled(false);
+    setEnabled(false);
+    if (QWidget* dialog = windows_.form22) {
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
+    } else {
+        setEnabled(true); // no open dialog to hand over to
+    }
+}
+
+void Form21::showLoadedFile(const QString& fileName) {
+    Option1[0]->setChecked(true);
+    showLineBox(1);
+    Text5->setText(QStringLiteral("1"));
+    Text6->setText(numtext::plainInteger(state_.PointCount[1]));
+    Text2->setText(state_.LineParameter[1]);
+    parameterEdited_ = false;
+    ParameterLine = 1;
+    setWindowTitle(QStringLiteral("DataSet <") + fileName + u'>');
+    markLineLabels();
+}
+
+void Form21::backToMainWindow() {
+    commitParameter();
+    Timer3->stop();
+    QWidget* image = windows_.mdiForm20;
+    const bool imageShown = image && image->isVisible();
+    if (!imageShown)
+        state_.DataOnlyMode = true;
+    state_.SamplingActive = false;
+    if (imageShown) {
+        enableControl(windows_.form20, QStringLiteral("Command5"));
+    } else if (image) {
+        image->show();
+        image->setEnabled(true);
+    }
+    Timer1->stop();
+    setEnabled(false);
+    if (QWidget* main = windows_.form20) {
+        main->setEnabled(true);
+        main->move(pos());
+        main->show();
+        main->raise();
+        main->activateWindow();
+    }
+}
+
+// ---- Pointer, hints and clicks ----------------------------------------------
+
+void Form21::showHint(QObject* watched) {
+    static const QList<QPair<QString, QString>> hints = {
+        {QStringLiteral("Command1"), QStringLiteral("全てのLineのデータをファイル保存します．")},
+        {QStringLiteral("Command2"), QStringLiteral("全てのLineのデータを削除します.")},
+        {QStringLiteral("Command3"), QStringLiteral("選択されているLineのデータをファイル保存します．")},
+        {QStringLiteral("Command4"), QStringLiteral("選択されているLineのデータを削除し詰めます.")},
+        {QStringLiteral("Command6"), QStringLiteral("入力済みデータにて数式算出処理を開始します｡")},
+        {QStringLiteral("Command7"), QStringLiteral("保存されている入力データを呼び出します.")},
+        {QStringLiteral("Label4"), QStringLiteral("チェック有無でｺﾒﾝﾄ表示の切替えをします.")},
+        {QStringLiteral("Text1"), QStringLiteral("ダブルクリックすると画面が広がります.")},
+        {QStringLiteral("Text2"), QStringLiteral("パラメータ値を入力。数値入力です.")},
+    };
+    QString name = watched->objectName();
+    if (name.startsWith(QStringLiteral("Text1(")))
+        name = QStringLiteral("Text1");
+    const bool imageHidden = !(windows_.mdiForm20 && windows_.mdiForm20->isVisible());
+    QString hint;
+    if (name == QStringLiteral("Command5") && imageHidden) {
+        hint = kRestrictedHint;
+    } else if (CommentMode) {
+        for (const auto& [control, text] : hints)
+            if (control == name)
+                hint = text;
+    }
+    if (hint.isEmpty())
+        return;
+    Text4->setText(hint);
+    Text4->show();
+    Text4->raise();
+}
+
+bool Form21::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == Text3 && (type == QEvent::Enter || type == QEvent::MouseButtonPress)) {
+        Text3->hide();
+        Timer2->stop();
+    } else if (watched == Text4 && type == QEvent::MouseButtonPress) {
+        Text4->hide();
+    } else if (type == QEvent::Enter) {
+        showHint(watched);
+    } else if (type == QEvent::MouseButtonDblClick) {
+        for (int k = 0; k < kLineCount; ++k)
+            if (watched == Text1[k]->viewport()) {
+                toggleBoxHeight(k + 1);
+                return true;
+            }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form21::mouseMoveEvent(QMouseEvent* event) {
+    Text3->hide();
+    Text4->hide();
+    QWidget::mouseMoveEvent(event);
+}
+
+} // namespace tracol

@@ -1,0 +1,260 @@
+#include "data/Form22.h"
+
+#include "ui/DirListBox.h"
+#include "ui/DriveListBox.h"
+#include "ui/FileListBox.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace tracol {
+
+namespace {
+
+template <typename T> T* named(T* widget, const QString& name, QRect geometry) {
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+// The folder part of a path: the text before its last separator (the root
+// itself for a file in the root).
+QString folderOf(const QString& path) {
+    const QString clean = QDir::fromNativeSeparators(path);
+    const qsizetype last = clean.lastIndexOf(u'/');
+    if (last < 0)
+        return QString();
+    return QDir::toNativeSeparators(last == 0 || clean.at(last - 1) == u':' ? clean.left(last + 1)
+                                                                            : clean.left(last));
+}
+
+QString nameOf(const QString& path) {
+    const QString clean = QDir::fromNativeSeparators(path);
+    return clean.mid(clean.lastIndexOf(u'/') + 1);
+}
+
+} // namespace
+
+Form22::Form22(SharedState& state, Windows& windows, QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), windows_(windows) {
+    setObjectName(QStringLiteral("Form22"));
+    setWindowTitle(QStringLiteral("データ呼込み"));
+    setFixedSize(440, 330);
+    windows_.form22 = this;
+
+    Label1 =
+        named(new QLabel(QStringLiteral("データ読込み"), this), QStringLiteral("Label1"), {10, 6, 200, 20});
+    Label2 = named(new QLabel(this), QStringLiteral("Label2"), {220, 6, 210, 20});
+    Drive1 = named(new DriveListBox(this), QStringLiteral("Drive1"), {10, 30, 200, 24});
+    Dir1 = named(new DirListBox(this), QStringLiteral("Dir1"), {10, 58, 200, 180});
+    File1 = named(new FileListBox(this), QStringLiteral("File1"), {220, 30, 210, 208});
+    Text4 = named(new QLineEdit(this), QStringLiteral("Text4"), {220, 242, 210, 22});
+    Text1 = named(new QLineEdit(this), QStringLiteral("Text1"), {10, 268, 420, 22});
+    Text3 = named(new QLineEdit(QStringLiteral("ﾌｧｲﾙ内容不正"), this), QStringLiteral("Text3"),
+                  {10, 242, 200, 22});
+    Text3->setReadOnly(true);
+    QPalette red = Text3->palette();
+    red.setColor(QPalette::Text, Qt::red);
+    Text3->setPalette(red);
+    Text3->hide();
+    Command1 =
+        named(new QPushButton(QStringLiteral("決定"), this), QStringLiteral("Command1"), {10, 296, 130, 28});
+    Command2 = named(new QPushButton(QStringLiteral("戻 る"), this), QStringLiteral("Command2"),
+                     {155, 296, 130, 28});
+    Command3 = named(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), QStringLiteral("Command3"),
+                     {300, 296, 130, 28});
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(5000);
+
+    connect(Drive1, &DriveListBox::driveChanged, this, &Form22::driveChosen);
+    connect(Dir1, &DirListBox::pathChanged, this, &Form22::directoryChanged);
+    connect(File1, &FileListBox::fileClicked, this, &Form22::fileClicked);
+    connect(File1, &FileListBox::fileDoubleClicked, this, [this](const QString& name) {
+        fileClicked(name);
+        decide();
+    });
+    connect(Text1, &QLineEdit::textChanged, this, &Form22::pathEdited);
+    Text1->installEventFilter(this);
+    Text4->installEventFilter(this);
+    connect(Command1, &QPushButton::clicked, this, &Form22::decide);
+    connect(Command2, &QPushButton::clicked, this, &Form22::back);
+    connect(Command3, &QPushButton::clicked, this, &Form22::cancel);
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        Text3->clear();
+        Text3->hide();
+        Timer1->stop();
+    });
+    File1->setPath(Dir1->path());
+    Drive1->setDrive(Dir1->path());
+}
+
+QString& Form22::rememberedPattern() {
+    return state_.OpenPurpose == 3 ? state_.ImagePattern : state_.DataPattern;
+}
+
+void Form22::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (rememberedPosition_)
+        move(*rememberedPosition_);
+    activate();
+}
+
+void Form22::activate() {
+    const QString path = state_.CurrentFilePath;
+    if (!path.isEmpty()) {
+        Text1->setText(path);
+        Drive1->setDrive(path);
+        Dir1->setPath(folderOf(path));
+    } else if (!state_.RememberedDirectory.isEmpty()) {
+        Drive1->setDrive(state_.RememberedDrive);
+        Dir1->setPath(state_.RememberedDirectory);
+        Text1->setText(state_.RememberedDirectory);
+    } else {
+        Text1->clear();
+    }
+    if (state_.LastFileName.isEmpty()) {
+        state_.LastFileName = nameOf(path);
+        if (!state_.LastFileName.contains(u'.'))
+            state_.LastFileName.clear();
+    }
+    if (state_.LastDirectory.isEmpty())
+        state_.LastDirectory = Dir1->path();
+    Label2->setText(state_.OpenPurpose == 3 ? QStringLiteral("画像呼込み")
+                                            : QStringLiteral("数値ﾃﾞｰﾀ呼込み"));
+    File1->setPattern(rememberedPattern());
+    Text4->setText(rememberedPattern());
+}
+
+void Form22::driveChosen(const QString& drive) {
+    if (DriveListBox::rootOf(Dir1->path()) == drive)
+        return; // the list only followed the folder
+    if (!Dir1->setPath(drive)) {
+        showFileMessage(kDriveNotReady);
+        Drive1->setDrive(Dir1->path());
+    }
+}
+
+void Form22::directoryChanged(const QString& path) {
+    File1->setPath(path);
+    state_.RememberedDrive = Drive1->drive();
+    state_.RememberedDirectory = path;
+}
+
+void Form22::patternEntered() {
+    File1->setPattern(Text4->text());
+    rememberedPattern() = Text4->text();
+}
+
+void Form22::fileClicked(const QString& name) {
+    Text3->hide();
+    Text1->setText(joinPath(File1->path(), name));
+    state_.CurrentFileName = name;
+}
+
+void Form22::pathEdited() {
+    const QString text = Text1->text();
+    if (text.contains(u'.') && text.size() > 2)
+        Text3->hide();
+}
+
+void Form22::pathLeft() {
+    const QString text = Text1->text().trimmed();
+    if (text.contains(u'.') && text.size() > 2) {
+        Text3->hide();
+        Drive1->setDrive(text);
+        Dir1->setPath(folderOf(QFileInfo(text).absoluteFilePath()));
+        state_.CurrentFileName = nameOf(text);
+    } else {
+        showFileMessage(kBadFileName);
+    }
+}
+
+void Form22::showFileMessage(const QString& message) {
+    Text3->setText(message);
+    Text3->show();
+    Timer1->start();
+}
+
+void Form22::followChosenPath(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    Drive1->setDrive(absolute);
+    Dir1->setPath(folderOf(absolute));
+    state_.LastDirectory = Dir1->path();
+    QDir::setCurrent(state_.LastDirectory);
+    state_.LastFileName = nameOf(absolute);
+    state_.CurrentFileName = state_.LastFileName;
+}
+
+void Form22::decide() {
+    const int purpose = state_.OpenPurpose;
+    bool done = false;
+    if (purpose == 3)
+        done = loadImage();
+    else if (purpose == 1 || purpose == 2)
+        done = openDataSet();
+    if (done)
+        close();
+}
+
+void Form22::back() {
+    rememberedPosition_ = pos();
+    Text3->hide();
+    close();
+    returnToCaller(state_.OpenPurpose);
+}
+
+void Form22::cancel() {
+    const int purpose = state_.OpenPurpose;
+    close();
+    state_.ImagePattern = kInitialImagePattern;
+    state_.DataPattern = kInitialDataPattern;
+    state_.OpenPurpose = 0;
+    returnToCaller(purpose);
+}
+
+void Form22::returnToCaller(int purpose) {
+    QWidget* main = windows_.form20;
+    QWidget* image = windows_.mdiForm20;
+    QWidget* dataSet = windows_.form21;
+    switch (purpose) {
+    case 1:
+        if (main)
+            main->hide();
+        if (dataSet) {
+            dataSet->setEnabled(true);
+            dataSet->show();
+        }
+        break;
+    case 2:
+    case 3:
+        // The caller disabled itself and the image window before opening.
+        if (image && image->isVisible())
+            image->setEnabled(true);
+        if (main) {
+            main->setEnabled(true);
+            main->show();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+bool Form22::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Text4 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            patternEntered();
+    } else if (watched == Text1 && event->type() == QEvent::FocusOut) {
+        pathLeft();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tracol

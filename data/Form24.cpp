@@ -1,0 +1,342 @@
+#include "data/Form24.h"
+
+#include "data/DataSetFile.h"
+#include "data/SaveNameChecks.h"
+#include "data/SavedLines.h"
+#include "ui/Controls.h"
+#include "ui/DirListBox.h"
+#include "ui/DriveListBox.h"
+#include "ui/FileListBox.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace tracol {
+
+const QString Form24::kInitialPattern = QStringLiteral("*.DA*;*.TX*;*.DO*;*.WR*");
+
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kDarkGreen(0, 128, 0);
+
+QString titleOfKind(int kind) {
+    switch (kind) {
+    case 0:
+        return QStringLiteral("採取ﾃﾞｰﾀ全保存");
+    case 1:
+        return QStringLiteral("採取ﾃﾞｰﾀ選択保存");
+    case 2:
+        return QStringLiteral("計算ﾌﾟﾛｸﾞﾗﾑの保存");
+    case 4:
+        return QStringLiteral("計算結果全保存");
+    case 5:
+        return QStringLiteral("履歴保存");
+    default:
+        return QString();
+    }
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                        int width) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    setTwipsGeometry(button, left, top, width, 390);
+    return button;
+}
+
+void showWindow(QWidget* window) {
+    if (!window)
+        return;
+    window->setEnabled(true);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+Form24::Form24(SharedState& state, Windows& windows, QWidget* parent)
+    : QWidget(parent), state_(state), windows_(windows) {
+    setObjectName(QStringLiteral("Form24"));
+    setWindowTitle(QStringLiteral("ﾃﾞｰﾀ書込み"));
+    windows_.form24 = this;
+    buildControls();
+    connectControls();
+}
+
+void Form24::buildControls() {
+    setFixedSize(twipsToPixels(6000), twipsToPixels(5400));
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    QFont titleFont = Label2->font();
+    titleFont.setBold(true);
+    Label2->setFont(titleFont);
+    setTwipsGeometry(Label2, 120, 90, 5700, 330);
+
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    setTwipsGeometry(Text1, 120, 480, 5760, 330);
+    Text1->installEventFilter(this);
+
+    Drive1 = new DriveListBox(this);
+    Drive1->setObjectName(QStringLiteral("Drive1"));
+    setTwipsGeometry(Drive1, 120, 900, 2700, 330);
+    Dir1 = new DirListBox(this);
+    Dir1->setObjectName(QStringLiteral("Dir1"));
+    setTwipsGeometry(Dir1, 120, 1290, 2700, 2550);
+    Text3 = new QLineEdit(pattern_, this);
+    Text3->setObjectName(QStringLiteral("Text3"));
+    setTwipsGeometry(Text3, 2940, 900, 2940, 330);
+    File1 = new FileListBox(this);
+    File1->setObjectName(QStringLiteral("File1"));
+    setTwipsGeometry(File1, 2940, 1290, 2940, 2550);
+
+    Text2 = new QLineEdit(this);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setReadOnly(true);
+    setTwipsGeometry(Text2, 120, 3930, 5760, 330);
+    Text2->hide();
+
+    Command4 = makeButton(this, QStringLiteral("Command4"), QString(), 120, 4380, 2700);
+    Command5 = makeButton(this, QStringLiteral("Command5"), QStringLiteral("了解"), 120, 4380, 1320);
+    Command6 = makeButton(this, QStringLiteral("Command6"), QStringLiteral("ＮＧ"), 1500, 4380, 1320);
+    Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("戻る"), 2940, 4380, 1440);
+    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("ｷｬﾝｾﾙ"), 4440, 4380, 1440);
+    Command5->hide();
+    Command6->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(3000);
+    Timer1->setSingleShot(true);
+}
+
+void Form24::connectControls() {
+    connect(Drive1, &DriveListBox::driveChanged, this, &Form24::driveChanged);
+    connect(Dir1, &DirListBox::pathChanged, this, &Form24::directoryChanged);
+    connect(File1, &FileListBox::fileClicked, this, &Form24::fileClicked);
+    connect(Text1, &QLineEdit::textEdited, this, &Form24::nameTyped);
+    connect(Text3, &QLineEdit::returnPressed, this, &Form24::applyPattern);
+    connect(Command4, &QPushButton::clicked, this, &Form24::confirmName);
+    connect(Command5, &QPushButton::clicked, this, &Form24::writeFile);
+    connect(Command6, &QPushButton::clicked, this, &Form24::refuse);
+    connect(Command2, &QPushButton::clicked, this, &Form24::back);
+    connect(Command1, &QPushButton::clicked, this, &Form24::cancel);
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        Text2->clear();
+        Text2->hide();
+    });
+}
+
+void Form24::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    activate();
+}
+
+void Form24::activate() {
+    if (positionRemembered_)
+        move(rememberedPosition_);
+    const QString title = titleOfKind(state_.SaveKind);
+    Label2->setText(title);
+    Command4->setText(state_.SaveKind == 0 ? QStringLiteral("入力ﾃﾞｰﾀの保存") : title);
+    showConfirmButtons(false);
+    Text2->clear();
+    Text2->hide();
+
+    // The lists first: a directory change writes its folder into Text1.
+    if (!state_.CurrentFilePath.isEmpty()) {
+        Drive1->setDrive(state_.CurrentFilePath);
+        Dir1->setPath(folderOfPath(state_.CurrentFilePath));
+        Text1->setText(state_.CurrentFilePath);
+    } else if (!rememberedDirectory_.isEmpty()) {
+        Drive1->setDrive(rememberedDirectory_);
+        Dir1->setPath(rememberedDirectory_);
+        Text1->setText(Dir1->path());
+    } else {
+        Text1->clear();
+    }
+    if (state_.LastFileName.isEmpty()) {
+        state_.LastFileName = fileNameOfPath(state_.CurrentFilePath);
+        if (!state_.LastFileName.contains(u'.'))
+            state_.LastFileName.clear();
+    }
+    if (state_.LastDirectory.isEmpty())
+        state_.LastDirectory = Dir1->path();
+    File1->setPath(Dir1->path());
+    File1->setPattern(pattern_);
+    Text3->setText(pattern_);
+}
+
+// ---- Lists and boxes ----------------------------------------------------------
+
+void Form24::driveChanged(const QString& drive) {
+    if (!QFileInfo(drive).isReadable() || !Dir1->setPath(drive)) {
+        showMessage(QStringLiteral("ドライブの準備が出来ていません"), kRed);
+        Drive1->setDrive(Dir1->path());
+    }
+}
+
+void Form24::directoryChanged(const QString& path) {
+    File1->setPath(path);
+    rememberedDirectory_ = path;
+    Command4->setText(QStringLiteral("新規作成"));
+    Text1->setText(path);
+}
+
+void Form24::fileClicked(const QString& name) {
+    const QString path = joinPath(File1->path(), name);
+    const bool dataSave = state_.SaveKind == 0 || state_.SaveKind == 1;
+    if (dataSave && needsFirstLineCheck(name) && !firstLineLooksLikeData(path)) {
+        Text1->setText(path);
+        showMessage(QStringLiteral("不適切なファイル名"), kRed);
+        return;
+    }
+    Text2->hide();
+    const QString before = state_.CurrentFilePath;
+    state_.CurrentFileName = name;
+    state_.CurrentFilePath = path;
+    Text1->setText(path);
+    const bool same = path.compare(before, Qt::CaseInsensitive) == 0;
+    Command4->setText(same ? QStringLiteral("上書き保存") : QStringLiteral("変更保存"));
+}
+
+void Form24::nameTyped(const QString& text) {
+    Command4->setText(text == state_.CurrentFilePath ? QStringLiteral("上書き保存")
+                                                     : QStringLiteral("新規保存"));
+    Text2->clear();
+    Text2->hide();
+    if (text.contains(u'.') && text.size() > 2)
+        state_.CurrentFilePath = text;
+}
+
+void Form24::nameClicked() {
+    if (Text1->text() == state_.CurrentFilePath) {
+        Command4->setText(QStringLiteral("上書き保存"));
+    } else {
+        Command4->setText(QStringLiteral("新規作成"));
+        Text2->clear();
+    }
+}
+
+void Form24::applyPattern() {
+    pattern_ = Text3->text();
+    File1->setPattern(pattern_);
+}
+
+bool Form24::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Text1 && event->type() == QEvent::MouseButtonPress)
+        nameClicked();
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- Confirmation and writing -----------------------------------------------
+
+QString Form24::typedPath() const {
+    // A bare name is written into the folder the lists show.
+    const QString typed = Text1->text().trimmed();
+    if (QFileInfo(QDir::fromNativeSeparators(typed)).isRelative())
+        return joinPath(Dir1->path(), typed);
+    return typed;
+}
+
+void Form24::confirmName() {
+    if (!isAcceptableSaveName(Text1->text().trimmed())) {
+        showMessage(QStringLiteral("ﾌｧｲﾙ名が不適当"), kRed);
+        return;
+    }
+    showMessage(QStringLiteral("保存ﾌｧｲﾙ名はこれでＯＫ？"), kDarkGreen);
+    Timer1->stop(); // the question stays until it is answered
+    showConfirmButtons(true);
+}
+
+void Form24::writeFile() {
+    const QString path = typedPath();
+    Text2->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+    Text2->setText(QStringLiteral("保存中"));
+    Text2->show();
+    QApplication::processEvents();
+    for (int i = 1; i <= 10000; ++i)
+        if (i % 2000 == 0)
+            Text2->setText(Text2->text().isEmpty() ? QStringLiteral("保存中") : QString());
+
+    SelectedLineInput selected;
+    if (auto* form21 = windows_.form21.data()) {
+        for (int k = 0; k < kLineCount && selected.line == 0; ++k)
+            if (isControlChecked(form21, indexedName(QStringLiteral("Option1"), k)))
+                selected.line = static_cast<qint16>(k + 1);
+        selected.parameterText = controlText(form21, QStringLiteral("Text2"));
+    }
+    const FileOutcome outcome = writeSaveFile(state_, path, state_.SaveKind, selected);
+    if (!outcome.ok) {
+        showConfirmButtons(false);
+        showMessage(outcome.message, kRed);
+        return;
+    }
+    markLinesSaved(state_, state_.SaveKind, selected.line);
+
+    Text2->clear();
+    Text2->hide();
+    if (path.contains(u'.') && path.size() >= 3) {
+        state_.CurrentFilePath = path;
+        state_.CurrentFileName = fileNameOfPath(path);
+        state_.LastFileName = state_.CurrentFileName;
+        state_.LastDirectory = folderOfPath(path);
+    }
+    showConfirmButtons(false);
+    close();
+    returnToCaller();
+}
+
+void Form24::refuse() {
+    Text2->clear();
+    showConfirmButtons(false);
+}
+
+void Form24::back() {
+    rememberedPosition_ = pos();
+    positionRemembered_ = true;
+    Text2->hide();
+    close();
+    returnToCaller();
+}
+
+void Form24::cancel() {
+    pattern_ = kInitialPattern;
+    close();
+    returnToCaller();
+}
+
+void Form24::returnToCaller() {
+    const bool fromDataSetWindow = (state_.SaveKind == 0 || state_.SaveKind == 1) && state_.SaveCaller == 21;
+    if (fromDataSetWindow) {
+        if (auto* follow = control<QTimer>(windows_.form20, QStringLiteral("Timer4")))
+            follow->start();
+        showWindow(windows_.form21);
+    } else if (windows_.form33) {
+        showWindow(windows_.form33);
+    } else {
+        showWindow(windows_.form20); // no computation screen yet: back to the start
+    }
+}
+
+void Form24::showMessage(const QString& message, const QColor& color) {
+    Text2->setStyleSheet(QStringLiteral("color: %1;").arg(color.name()));
+    Text2->setText(message);
+    Text2->show();
+    Timer1->start();
+}
+
+void Form24::showConfirmButtons(bool confirming) {
+    Command4->setVisible(!confirming);
+    Command5->setVisible(confirming);
+    Command6->setVisible(confirming);
+}
+
+} // namespace tracol

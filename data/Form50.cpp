@@ -1,0 +1,391 @@
+#include "data/Form50.h"
+
+#include "core/NumericText.h"
+#include "data/SavedLines.h"
+#include "ui/BoxText.h"
+#include "ui/Controls.h"
+#include "ui/Twips.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace tracol {
+
+const QString Form50::kHelpText = QStringLiteral(
+    "先ず、採取するﾊﾟﾗﾒｰﾀ値を入力した後、Ｘ、Ｙﾃﾞｰﾀをｶﾝﾏ区切り（または、キーボード入力ではﾌﾞﾗ"
+    "ﾝｸ区切りでの入力も有効）で、直接入力します。ﾃﾞｰﾀ入力後はリターンキーでそれぞれのＸ、Ｙの組を確定し"
+    "ます。また、この画面ではExcelやｴﾃﾞｨﾀ等からのCOPY/"
+    "PASTE機能を利用出来ます。この画面を消すには表示域をマウスでクリックします。");
+
+const QString Form50::kReplaceQuestion = QStringLiteral(
+    "採取ﾃﾞｰﾀが保存されていません。キーボード入力に切替えると採取ﾃﾞｰﾀは消去されます。よろしいですか？");
+
+namespace {
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int width) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    setTwipsGeometry(label, left, top, width, 300);
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                        int width) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    setTwipsGeometry(button, left, top, width, 390);
+    return button;
+}
+
+void showWindow(QWidget* window) {
+    if (!window)
+        return;
+    window->setEnabled(true);
+    window->show();
+}
+
+} // namespace
+
+Form50::Form50(SharedState& state, Windows& windows, QWidget* parent)
+    : QWidget(parent), state_(state), windows_(windows) {
+    setObjectName(QStringLiteral("Form50"));
+    setWindowTitle(QStringLiteral("ﾃﾞｰﾀ入力"));
+    windows_.form50 = this;
+    buildControls();
+    connectControls();
+    move(twipsToPixels(6300), 0);
+    showPage(0);
+    Timer1->start();
+}
+
+void Form50::buildControls() {
+    setFixedSize(twipsToPixels(4800), twipsToPixels(6540));
+    setMouseTracking(true);
+    auto* title = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("キーボード入力"), 120, 60, 2400);
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    makeLabel(this, QStringLiteral("Label7"), QStringLiteral("No"), 3300, 60, 400);
+    Label6 = makeLabel(this, QStringLiteral("Label6"), QStringLiteral("1"), 3720, 60, 600);
+    makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Parameter"), 120, 480, 1200);
+    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("←"), 3360, 450, 600);
+    Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("→"), 4020, 450, 600);
+    makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Ｘ、Ｙデータ"), 120, 900, 2000);
+    makeLabel(this, QStringLiteral("Label4"), QStringLiteral("ﾃﾞｰﾀ数"), 120, 4320, 1000);
+
+    for (int k = 0; k < kLineCount; ++k) {
+        Text1[k] = new QLineEdit(numtext::plainInteger(k + 1), this);
+        Text1[k]->setObjectName(indexedName(QStringLiteral("Text1"), k));
+        setTwipsGeometry(Text1[k], 1380, 480, 1860, 330);
+        Text1[k]->installEventFilter(this);
+        Text2[k] = new QPlainTextEdit(this);
+        Text2[k]->setObjectName(indexedName(QStringLiteral("Text2"), k));
+        Text2[k]->setLineWrapMode(QPlainTextEdit::NoWrap);
+        setTwipsGeometry(Text2[k], 120, 1200, 4500, 3000);
+        Text2[k]->installEventFilter(this);
+        Text3[k] = new QLineEdit(QStringLiteral("0"), this);
+        Text3[k]->setObjectName(indexedName(QStringLiteral("Text3"), k));
+        Text3[k]->setReadOnly(true);
+        setTwipsGeometry(Text3[k], 1140, 4290, 900, 330);
+    }
+
+    Check1 = new QCheckBox(this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    setTwipsGeometry(Check1, 2400, 4320, 300, 300);
+    Check1->installEventFilter(this);
+    makeLabel(this, QStringLiteral("Label8"), QStringLiteral("ｺﾒﾝﾄON/OFF"), 2700, 4320, 1500);
+
+    Command3 = makeButton(this, QStringLiteral("Command3"), QStringLiteral("数式算出処理"), 120, 4740, 2200);
+    Command6 = makeButton(this, QStringLiteral("Command6"), QStringLiteral("全データ保存"), 2400, 4740, 2220);
+    Command7 = makeButton(this, QStringLiteral("Command7"), QStringLiteral("選択Line削除"), 120, 5190, 2200);
+    Command8 =
+        makeButton(this, QStringLiteral("Command8"), QStringLiteral("ｶﾝﾏ区切り変換"), 2400, 5190, 2220);
+    Command4 = makeButton(this, QStringLiteral("Command4"), QStringLiteral("戻る"), 120, 5640, 2200);
+    Command5 = makeButton(this, QStringLiteral("Command5"), QStringLiteral("？"), 2400, 5640, 600);
+    for (QWidget* hinted : {static_cast<QWidget*>(Command4), static_cast<QWidget*>(Command6),
+                            static_cast<QWidget*>(Command7), static_cast<QWidget*>(Command8)})
+        hinted->installEventFilter(this);
+
+    Text5 = new QLineEdit(this);
+    Text5->setObjectName(QStringLiteral("Text5"));
+    Text5->setReadOnly(true);
+    Text5->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+    setTwipsGeometry(Text5, 120, 6090, 4500, 330);
+    Text5->installEventFilter(this);
+    Text5->hide();
+
+    Text4 = new QLabel(kHelpText, this);
+    Text4->setObjectName(QStringLiteral("Text4"));
+    Text4->setWordWrap(true);
+    Text4->setFrameShape(QFrame::Box);
+    Text4->setAutoFillBackground(true);
+    Text4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTwipsGeometry(Text4, 120, 900, 4500, 3300);
+    Text4->installEventFilter(this);
+    Text4->hide();
+
+    Text6 = new QLabel(this);
+    Text6->setObjectName(QStringLiteral("Text6"));
+    Text6->setFrameShape(QFrame::Box);
+    Text6->setAutoFillBackground(true);
+    Text6->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(4000);
+}
+
+void Form50::connectControls() {
+    for (int k = 0; k < kLineCount; ++k) {
+        connect(Text2[k], &QPlainTextEdit::textChanged, this, [this, k] {
+            if (!settingBox_)
+                dataBoxChanged(k);
+        });
+        connect(Text1[k], &QLineEdit::returnPressed, this, [this, k] { Text2[k]->setFocus(); });
+    }
+    connect(Command1, &QPushButton::clicked, this, [this] { showPage(qMax(page_ - 1, 0)); });
+    connect(Command2, &QPushButton::clicked, this, [this] {
+        showPage(qMin(page_ + 1, kLineCount - 1));
+        Text1[page_]->setFocus();
+    });
+    connect(Command3, &QPushButton::clicked, this, &Form50::startComputation);
+    connect(Command6, &QPushButton::clicked, this, &Form50::saveAllData);
+    connect(Command7, &QPushButton::clicked, this, &Form50::deletePage);
+    connect(Command8, &QPushButton::clicked, this, &Form50::convertToCommas);
+    connect(Command4, &QPushButton::clicked, this, &Form50::back);
+    connect(Command5, &QPushButton::clicked, this, [this] {
+        Text4->show();
+        Text4->raise();
+    });
+    connect(Timer1, &QTimer::timeout, Text5, &QWidget::hide);
+}
+
+// ---- Activation: the pages replace the Lines ------------------------------------
+
+void Form50::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (windows_.form20)
+        move(windows_.form20->pos());
+    if (hasUnsavedPoints(state_))
+        askBeforeReplacing();
+    else
+        replaceLinesByPages();
+}
+
+void Form50::askBeforeReplacing() {
+    if (question_)
+        return;
+    question_ =
+        new QMessageBox(QMessageBox::Question, windowTitle(), kReplaceQuestion, QMessageBox::NoButton, this);
+    question_->setObjectName(QStringLiteral("ReplaceQuestion"));
+    question_->setAttribute(Qt::WA_DeleteOnClose);
+    QPushButton* replace = question_->addButton(QStringLiteral("了解"), QMessageBox::AcceptRole);
+    replace->setObjectName(QStringLiteral("Replace"));
+    QPushButton* keep = question_->addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    keep->setObjectName(QStringLiteral("Keep"));
+    connect(replace, &QPushButton::clicked, this, &Form50::replaceLinesByPages);
+    connect(keep, &QPushButton::clicked, this, &Form50::back);
+    question_->open();
+}
+
+void Form50::replaceLinesByPages() {
+    for (int line = 1; line <= kLineCount; ++line) {
+        state_.LineText[line].clear();
+        state_.PointCount[line] = 0;
+        state_.LineBox[line].clear();
+        state_.SavedLineBox[line].clear();
+        emit windows_.lineBoxChanged(line);
+        state_.LineParameter[line] = numtext::plainInteger(line);
+    }
+    int pagesWithData = 0;
+    for (int k = 0; k < kLineCount; ++k) {
+        const QString text = boxText(Text2[k]);
+        if (!text.isEmpty()) {
+            state_.LineText[k + 1] = text;
+            ++pagesWithData;
+        }
+    }
+    state_.LinesInUse = static_cast<qint16>(qMax(pagesWithData, 1));
+}
+
+// ---- Pages --------------------------------------------------------------------
+
+void Form50::showPage(int page) {
+    page_ = page;
+    for (int k = 0; k < kLineCount; ++k) {
+        Text1[k]->setVisible(k == page);
+        Text2[k]->setVisible(k == page);
+        Text3[k]->setVisible(k == page);
+    }
+    Label6->setText(numtext::plainInteger(page + 1));
+    QFont font = Label6->font();
+    font.setBold(numtext::val(Text3[page]->text()) != 0);
+    Label6->setFont(font);
+}
+
+void Form50::dataBoxChanged(int page) {
+    const PageLineCount counted = countPageLines(state_, page + 1, boxText(Text2[page]));
+    if (counted.textChanged) {
+        settingBox_ = true;
+        setBoxText(Text2[page], counted.text);
+        settingBox_ = false;
+    }
+    // Only the displayed page can be typed into, so it stays the displayed one.
+    Text3[page]->setText(numtext::plainInteger(counted.count));
+}
+
+void Form50::dataBoxEntered(int page) {
+    const PageLineCount counted = countPageLines(state_, page + 1, boxText(Text2[page]));
+    Text3[page]->setText(numtext::plainInteger(counted.count));
+    QFont font = Label6->font();
+    font.setBold(counted.count >= 3);
+    Label6->setFont(font);
+}
+
+KeyboardPages Form50::pages() const {
+    KeyboardPages result;
+    for (int k = 0; k < kLineCount; ++k)
+        result[k] = {Text1[k]->text(), boxText(Text2[k]), Text3[k]->text()};
+    return result;
+}
+
+void Form50::setPages(const KeyboardPages& pages) {
+    const int shown = page_;
+    for (int k = 0; k < kLineCount; ++k) {
+        Text1[k]->setText(pages[k].parameter);
+        setBoxText(Text2[k], pages[k].data);
+        Text3[k]->setText(pages[k].count);
+    }
+    showPage(shown);
+}
+
+// ---- Buttons ------------------------------------------------------------------
+
+bool Form50::prepare() {
+    const KeyboardOutcome outcome = prepareKeyboardComputation(state_, pages());
+    if (!outcome.ok()) {
+        showMessage(outcome.message);
+        return false;
+    }
+    return true;
+}
+
+void Form50::startComputation() {
+    Timer1->stop();
+    if (windows_.mdiForm20)
+        windows_.mdiForm20->hide();
+    if (!prepare())
+        return;
+    state_.ComputeCaller = 50;
+    hide();
+    showWindow(windows_.form33);
+}
+
+void Form50::saveAllData() {
+    if (!prepare())
+        return;
+    state_.SaveCaller = 50;
+    state_.KeyboardDataActive = true;
+    state_.SingleLine = 0;
+    state_.SaveKind = 0;
+    state_.CsvPurpose = 50;
+    if (QWidget* dialog = windows_.form84) {
+        setEnabled(false);
+        if (auto* button = control<QPushButton>(dialog, QStringLiteral("Command4")))
+            button->setText(QStringLiteral("キーボード入力データの保存"));
+        showWindow(dialog);
+    }
+}
+
+void Form50::deletePage() {
+    const int shown = page_;
+    KeyboardPages current = pages();
+    for (int k = shown; k < kLineCount - 1; ++k)
+        current[k] = current[k + 1];
+    current[kLineCount - 1] = {QString(), QString(), QStringLiteral("0")};
+    setPages(current);
+    showPage(shown);
+}
+
+void Form50::convertToCommas() {
+    for (int k = 0; k < kLineCount; ++k)
+        state_.PointCount[k + 1] = numtext::toInteger(numtext::val(Text3[k]->text())).value_or(0);
+    const CommaConversion conversion = convertToCommaSeparated(state_, pages());
+    if (!conversion.ok()) {
+        showMessage(conversion.message);
+        return;
+    }
+    setPages(conversion.pages);
+}
+
+void Form50::back() {
+    hide();
+    if (QWidget* image = windows_.mdiForm20) {
+        showWindow(image);
+        image->setCursor(Qt::CrossCursor);
+    }
+    showWindow(windows_.form20);
+}
+
+void Form50::showMessage(const QString& message) {
+    Text5->setText(message);
+    Text5->show();
+    Text5->raise();
+    Timer1->start();
+}
+
+// ---- Pointer, hints and clicks ----------------------------------------------------
+
+void Form50::showHint(QWidget* watched) {
+    QString hint;
+    const QString name = watched->objectName();
+    if (name == QStringLiteral("Check1"))
+        hint = QStringLiteral("コメントのON/OFF");
+    else if (name == QStringLiteral("Command7"))
+        hint = QStringLiteral("表示中のParameterデータを消去");
+    else if (name == QStringLiteral("Command8"))
+        hint = QStringLiteral("Ｘ、Ｙデータ区切りをカンマで統一化");
+    else if (name.startsWith(QStringLiteral("Text1(")))
+        hint = QStringLiteral("数値又は文字列");
+    if (!Check1->isChecked() || hint.isEmpty()) {
+        Text6->hide();
+        return;
+    }
+    Text6->setText(hint);
+    Text6->adjustSize();
+    // Just below the control, kept inside the window.
+    const QRect area = watched->geometry();
+    const int left = qBound(0, area.left(), width() - Text6->width());
+    const int top = area.bottom() + 2 + Text6->height() <= height() ? area.bottom() + 2
+                                                                    : area.top() - Text6->height() - 2;
+    Text6->move(left, top);
+    Text6->show();
+    Text6->raise();
+}
+
+bool Form50::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress && (watched == Text4 || watched == Text5)) {
+        static_cast<QWidget*>(watched)->hide();
+    } else if (type == QEvent::Enter && watched->isWidgetType()) {
+        showHint(static_cast<QWidget*>(watched));
+    } else if (type == QEvent::KeyRelease) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        for (int k = 0; k < kLineCount; ++k)
+            if (watched == Text2[k] && (key == Qt::Key_Return || key == Qt::Key_Enter))
+                dataBoxEntered(k);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form50::mouseMoveEvent(QMouseEvent* event) {
+    Text6->hide();
+    QWidget::mouseMoveEvent(event);
+}
+
+} // namespace tracol

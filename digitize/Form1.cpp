@@ -1,0 +1,47 @@
+#include "digitize/Form1.h"
+
+#include "ui/Windows.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+
+namespace tracol {
+
+Form1::Form1(Windows& windows, QWidget* parent) : QWidget(parent, Qt::Window), windows_(windows) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("終了画面"));
+    setFixedSize(260, 110);
+    auto* label = new QLabel(QStringLiteral("Ｔｒａｃｏｌを終了しますか"), this);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->setGeometry(10, 14, 240, 24);
+    label->setAlignment(Qt::AlignCenter);
+    auto* quit = new QPushButton(QStringLiteral("終了"), this);
+    quit->setObjectName(QStringLiteral("Command1"));
+    quit->setGeometry(30, 60, 90, 28);
+    auto* cancelButton = new QPushButton(QStringLiteral("キャンセル"), this);
+    cancelButton->setObjectName(QStringLiteral("Command2"));
+    cancelButton->setGeometry(140, 60, 90, 28);
+    connect(quit, &QPushButton::clicked, this, [] { QCoreApplication::exit(0); });
+    connect(cancelButton, &QPushButton::clicked, this, &Form1::cancel);
+    windows_.form1 = this;
+}
+
+void Form1::cancel() {
+    hide();
+    for (QWidget* window : {windows_.form20.data(), windows_.mdiForm20.data()}) {
+        if (window) {
+            window->show();
+            window->setEnabled(true);
+        }
+    }
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // Closing the question is answering it with "キャンセル".
+    event->accept();
+    cancel();
+}
+
+} // namespace tracol

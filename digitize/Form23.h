@@ -1,0 +1,22 @@
+#pragma once
+// Form23: the hidden holder of the clean copy of the loaded image, from which
+// the image window is repainted to erase its marks.
+
+#include <QWidget>
+
+namespace tracol {
+
+class PictureBox;
+class Windows;
+
+class Form23 : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Form23(Windows& windows, QWidget* parent = nullptr);
+    PictureBox* picture() const { return Picture1; }
+
+  private:
+    PictureBox* Picture1 = nullptr; // the clean image
+};
+
+} // namespace tracol

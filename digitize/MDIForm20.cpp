@@ -1,0 +1,339 @@
+#include "digitize/MDIForm20.h"
+
+#include "core/NumericText.h"
+#include "digitize/CalibrationInputs.h"
+#include "digitize/Form20.h"
+#include "digitize/Form23.h"
+#include "digitize/Module20.h"
+#include "ui/Controls.h"
+#include "ui/PictureBox.h"
+#include "ui/Platform.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace tracol {
+
+namespace {
+
+qint32 rounded(double value) {
+    return static_cast<qint32>(numtext::roundHalfEven(value));
+}
+
+int px(double twips) {
+    return qRound(twips / kTwipsPerPixel);
+}
+
+QString trimBlanks(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == u' ')
+        ++first;
+    while (last > first && text[last - 1] == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
+QFrame* guideLine(QWidget* parent, const QString& name) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(name);
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, MDIForm20::kGuideColour);
+    line->setPalette(palette);
+    line->setAttribute(Qt::WA_TransparentForMouseEvents);
+    line->hide();
+    return line;
+}
+
+} // namespace
+
+MDIForm20::MDIForm20(SharedState& state, Windows& windows, QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), windows_(windows) {
+    setObjectName(QStringLiteral("MDIForm20"));
+    setWindowTitle(QStringLiteral("TracolGraph"));
+    windows_.mdiForm20 = this;
+
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("PictureArea"));
+    scroll_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    scroll_->setWidgetResizable(false);
+    scroll_->viewport()->setMouseTracking(true);
+    scroll_->viewport()->installEventFilter(this);
+    Picture1 = new PictureBox;
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setDrawWidth(2);
+    scroll_->setWidget(Picture1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll_);
+
+    Label1 = new QLabel(Picture1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QPalette palette = Label1->palette();
+    palette.setColor(QPalette::WindowText, Qt::blue);
+    Label1->setPalette(palette);
+    Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Label1->hide();
+    Line1 = guideLine(Picture1, QStringLiteral("Line1"));
+    Line2 = guideLine(Picture1, QStringLiteral("Line2"));
+
+    connect(Picture1, &PictureBox::mousePressed, this, &MDIForm20::pictureMouseDown);
+    connect(Picture1, &PictureBox::mouseMoved, this, &MDIForm20::pictureMouseMove);
+    connect(Picture1, &PictureBox::clicked, this, &MDIForm20::pictureClicked);
+    connect(Picture1, &PictureBox::doubleClicked, this, &MDIForm20::pictureDoubleClicked);
+    resize(720, 540);
+}
+
+Form20* MDIForm20::mainWindow() const {
+    return qobject_cast<Form20*>(windows_.form20.data());
+}
+
+// ---- Floating label and guide lines -----------------------------------------
+
+void MDIForm20::showFloatingLabel(const QString& caption) {
+    setFloatingLabelText(caption);
+    Label1->show();
+    Label1->raise();
+}
+
+void MDIForm20::hideFloatingLabel() {
+    setFloatingLabelText(QString());
+    Label1->hide();
+}
+
+void MDIForm20::setFloatingLabelText(const QString& caption) {
+    Label1->setText(caption);
+    Label1->adjustSize();
+}
+
+void MDIForm20::hideCursorFollowers() {
+    Label1->hide();
+    Line1->hide();
+    Line2->hide();
+}
+
+void MDIForm20::followCursor() {
+    const double h = rounded(Label1->height() * kTwipsPerPixel);
+    Label1->move(px(state_.CursorX + 1.05 * h), px(state_.CursorY - 1.2 * h));
+    const double length = rounded(width() * kTwipsPerPixel);
+    Line1->setGeometry(px(state_.CursorX), px(state_.CursorY - length), 1, px(2 * length));
+    Line2->setGeometry(px(state_.CursorX - length), px(state_.CursorY), px(2 * length), 1);
+}
+
+// ---- Marks --------------------------------------------------------------------
+
+void MDIForm20::updateMarkSize() {
+    state_.MarkSize = static_cast<float>(QFontMetrics(QApplication::font()).height() * kTwipsPerPixel);
+    state_.MarkArm = 0.3f * state_.MarkSize;
+}
+
+void MDIForm20::drawMark(double x, double y, const QColor& colour) {
+    if (state_.MarkSize <= 0)
+        updateMarkSize();
+    const double arm = state_.MarkArm;
+    Picture1->drawCircle({x, y}, 0.12 * state_.MarkSize, colour);
+    Picture1->drawLine({x - arm, y}, {x + arm, y}, colour);
+    Picture1->drawLine({x, y - arm}, {x, y + arm}, colour);
+}
+
+void MDIForm20::drawXAxisLine() {
+    Picture1->drawLine({state_.PixXmin, state_.PixYmin}, {state_.PixXmax, state_.PixYmin}, kBaseColour);
+}
+
+void MDIForm20::drawYAxisLine() {
+    Picture1->drawLine({state_.PixXmin, state_.PixYmin}, {state_.PixXmin, state_.PixYmax}, kBaseColour);
+}
+
+void MDIForm20::layOutPicture() {
+    Picture1->adjustSize();
+    Picture1->resize(Picture1->picture().size());
+}
+
+// ---- MarkingView ----------------------------------------------------------------
+
+void MDIForm20::checkBaseBox(int box) {
+    if (Form20* main = mainWindow())
+        main->setBaseBoxChecked(box, true);
+}
+
+void MDIForm20::drawBaseMark(double x, double y) {
+    drawMark(x, y, kBaseColour);
+}
+
+void MDIForm20::showPosition(qint32 x, qint32 y) {
+    if (Form20* main = mainWindow())
+        main->showPosition(x, y);
+}
+
+void MDIForm20::showMessage(const QString& message) {
+    if (Form20* main = mainWindow())
+        main->showMessage(message);
+}
+
+// ---- Mouse on the picture ---------------------------------------------------------
+
+void MDIForm20::pictureMouseDown(QPointF position) {
+    Form20* main = mainWindow();
+    if (!main)
+        return;
+    const double x = position.x(), y = position.y();
+    SharedState& s = state_;
+    if (!s.NotReady && s.BaseConfirmed)
+        main->copyReadoutToSampled();
+    setPointer(this, PointerKind::Cross);
+    if (s.XmidChecked || s.YmidChecked) {
+        if (s.MidMarkMode == 1 && s.PixXmid == 0) {
+            s.PixXmid = static_cast<float>(x);
+            s.CursorX = rounded(x);
+            s.CursorY = rounded(s.PixYmin);
+            drawMark(s.CursorX, s.CursorY, kMidColour);
+            hideFloatingLabel();
+        }
+        if (s.MidMarkMode == 2 && s.PixYmid == 0) {
+            s.PixYmid = static_cast<float>(y);
+            s.CursorY = rounded(y);
+            s.CursorX = rounded(s.PixXmin);
+            drawMark(s.CursorX, s.CursorY, kMidColour);
+            hideFloatingLabel();
+        }
+        if (s.ConversionOn) {
+            s.ClickX = static_cast<float>(x);
+            s.ClickY = static_cast<float>(y);
+            s.ConversionPending = true;
+            if (!s.NotReady && !s.BaseConfirmed)
+                main->showPosition(s.CursorX, s.CursorY);
+        }
+        if (s.SamplingActive && !s.SkipNextSample)
+            samplingStep(false);
+        else
+            s.SkipNextSample = false;
+    } else {
+        if (s.ConversionOn) {
+            s.ClickX = static_cast<float>(x);
+            s.ClickY = static_cast<float>(y);
+            s.ConversionPending = true;
+        }
+        if (s.MarkMode >= 1 && s.MarkMode <= 4) {
+            const MarkFocus focus = markBasePoint(s, s.MarkMode, x, y, *this);
+            if (focus != MarkFocus::None) {
+                main->setWorkPointer(static_cast<int>(PointerKind::Icon));
+                setPointer(this, PointerKind::Icon);
+                main->focusValueBox(focus == MarkFocus::Text3 ? 3 : 4);
+                hideFloatingLabel();
+            }
+        }
+        samplingStep(true);
+    }
+    if (main->calibrationInputs().allPassLogTest())
+        main->runCheckLogInputs();
+}
+
+void MDIForm20::samplingStep(bool resetMarkMode) {
+    SharedState& s = state_;
+    Form20* main = mainWindow();
+    if (!s.SamplingActive || s.SkipNextSample || !main) {
+        s.SkipNextSample = false;
+        s.MarkMode = 0;
+        return;
+    }
+    // A click that cannot be converted adds no point: it would only repeat
+    // the values of the click before.
+    s.CheckedBaseCount = static_cast<qint16>(main->checkedBaseBoxCount());
+    const Module20::ConversionResult result = Module20::ConvertClick(s, *main);
+    if (result != Module20::ConversionResult::Converted) {
+        if (result == Module20::ConversionResult::NotConverted)
+            main->showMessage(Module20::kConversionErrorMessage);
+        if (resetMarkMode)
+            s.MarkMode = 0;
+        return;
+    }
+    const int line = s.CurrentLine;
+    s.PointCount[line] = static_cast<qint16>(s.PointCount[line] + 1);
+    setControlText(windows_.form21, QStringLiteral("Text5"), numtext::plainInteger(line));
+    setControlText(windows_.form21, QStringLiteral("Text6"), numtext::plainInteger(s.PointCount[line]));
+    s.LineBox[line] += trimBlanks(main->sampledText(Axis::X)) + u',' +
+                       trimBlanks(main->sampledText(Axis::Y)) + QStringLiteral("\r\n");
+    emit windows_.lineBoxChanged(line);
+    if (resetMarkMode)
+        s.MarkMode = 0;
+}
+
+void MDIForm20::pictureMouseMove(QPointF position) {
+    Form20* main = mainWindow();
+    if (!main)
+        return;
+    main->enableLiveReadout();
+    main->hideHint();
+    state_.CursorX = rounded(position.x());
+    state_.CursorY = rounded(position.y());
+    if (Line1->isHidden()) {
+        setPointer(this, PointerKind::Cross);
+        Label1->show();
+        Line1->show();
+        Line2->show();
+        main->enableLiveReadout();
+    }
+}
+
+void MDIForm20::pictureClicked() {
+    setPointer(this, PointerKind::Cross);
+    if (Form20* main = mainWindow()) {
+        main->hideHint();
+        main->enableLiveReadout();
+    }
+    setFocus();
+}
+
+void MDIForm20::pictureDoubleClicked() {
+    Form20* main = mainWindow();
+    if (!main || state_.ConversionOn || main->checkedBaseBoxCount() >= 4)
+        return;
+    main->clearBaseMarks();
+    if (auto* holder = qobject_cast<Form23*>(windows_.form23.data());
+        holder && holder->picture()->hasPicture())
+        Picture1->setPicture(holder->picture()->picture());
+    Picture1->clearDrawings();
+    setFloatingLabelText(QString());
+}
+
+// ---- Window -------------------------------------------------------------------------
+
+void MDIForm20::placeMainWindows() {
+    const QRect frame = frameGeometry();
+    const QPoint corner(frame.x() + frame.width(), frame.y());
+    Form20* main = mainWindow();
+    if (main)
+        main->move(corner);
+    if (windows_.form21)
+        windows_.form21->move(corner);
+    if (main && !isMinimized() && !isMaximized() && main->isMinimized())
+        main->showNormal();
+}
+
+void MDIForm20::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layOutPicture();
+    setPointer(this, PointerKind::Cross);
+    placeMainWindows();
+}
+
+void MDIForm20::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (Form20* main = mainWindow())
+        main->requestExit();
+}
+
+bool MDIForm20::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scroll_->viewport() && event->type() == QEvent::MouseMove) {
+        Line1->hide();
+        Line2->hide();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tracol

@@ -1,0 +1,282 @@
+// tracol-fit run end to end on data files made in a temporary folder.
+
+#include "data/DataSetFile.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace tracol;
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run runFit(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(TRACOL_FIT_EXECUTABLE), arguments);
+    Run run;
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.status = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+void putFile(const QString& path, const QString& text) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const QByteArray bytes = encodeForFile(text).value_or(QByteArray());
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Points of y = a x^2 + b x + c at x = start, start + 1, ...
+QString curve(double a, double b, double c, int n, double start = 1.5) {
+    QString text;
+    for (int i = 0; i < n; ++i) {
+        const double x = start + i;
+        text += QStringLiteral("%1,%2\r\n").arg(x).arg(a * x * x + b * x + c);
+    }
+    return text;
+}
+
+QString block(const QString& parameter, const QString& points) {
+    return dataSetHeader(parameter, points.count(QStringLiteral("\r\n"))) + QStringLiteral("\r\n") + points;
+}
+
+} // namespace
+
+class TestTracolFit : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase();
+    void helpDescribesEverything();
+    void commandLineRefusals_data();
+    void commandLineRefusals();
+    void fileRefusals_data();
+    void fileRefusals();
+    void conditionRefusals_data();
+    void conditionRefusals();
+    void notWiredOutputsAreRefused_data();
+    void notWiredOutputsAreRefused();
+    void printsTheListsInUtf8();
+    void traceComesFirst();
+    void conditionsReachTheReport();
+    void resultFileHasItsSections();
+    void unwritableResultFile();
+    void garbageIsRefused();
+    void pointsBeyond100AreNoticed();
+
+  private:
+    QTemporaryDir dir_;
+    QString twoLines_;
+    QString path(const QString& name) const { return dir_.filePath(name); }
+};
+
+void TestTracolFit::initTestCase() {
+    QVERIFY(dir_.isValid());
+    twoLines_ = path("two.dat");
+    putFile(twoLines_, block("0.5", curve(0, 2.385, 1.25, 8)) + block("1.5", curve(0.75, -1.5, 4.125, 9)));
+}
+
+void TestTracolFit::helpDescribesEverything() {
+    const Run run = runFit({"--help"});
+    QCOMPARE(run.status, 0);
+    for (const char* option : {"--cutoff", "--mode", "--sections", "--systems", "--trace", "--result",
+                               "--worksheet", "--csv", "DATAFILE", "Exit status"})
+        QVERIFY2(run.out.contains(QLatin1String(option)), option);
+    QVERIFY(run.out.contains(QStringLiteral("全結果保存")));
+}
+
+void TestTracolFit::commandLineRefusals_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no file") << QStringList{} << "no DATAFILE";
+    QTest::newRow("two files") << QStringList{"a.dat", "b.dat"} << "only one DATAFILE";
+    QTest::newRow("unknown option") << QStringList{"--fast", "a.dat"} << "unknown option --fast";
+    QTest::newRow("missing value") << QStringList{"a.dat", "--cutoff"} << "--cutoff needs a value";
+}
+
+void TestTracolFit::commandLineRefusals() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const Run run = runFit(arguments);
+    QCOMPARE(run.status, 2);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY(run.err.contains(QStringLiteral("usage:")));
+    QVERIFY(run.out.isEmpty());
+}
+
+void TestTracolFit::fileRefusals_data() {
+    QTest::addColumn<QString>("content"); // null: no file at all
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing file") << QString() << 1 << "ﾌｧｲﾙ名不正";
+    QTest::newRow("results file") << kDataSectionTitle + "\r\n" + block("1", curve(0, 1, 1, 5)) << 2
+                                  << "ﾌｧｲﾙ内容不正";
+    QTest::newRow("kind 2") << QStringLiteral("1, 2 , 2\r\n1,2\r\n3,4\r\n") << 2 << "ﾌｧｲﾙ内容不正";
+    QTest::newRow("empty file") << QStringLiteral("") << 2 << "データが無い";
+    QTest::newRow("two points") << block("1", curve(0, 1, 1, 2)) << 2 << "データが少ない";
+    QTest::newRow("letters") << block("1", "1.5,2\r\n2.5,x\r\n3.5,4\r\n") << 2 << "数値として判断されない";
+    QTest::newRow("empty Y") << block("1", "1.5,2\r\n2.5,\r\n3.5,4\r\n") << 2 << "X,Yデータがどちらか欠損";
+}
+
+void TestTracolFit::fileRefusals() {
+    QFETCH(QString, content);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    const QString file = path(QStringLiteral("refused-%1.dat").arg(QTest::currentDataTag()));
+    if (!content.isNull())
+        putFile(file, content);
+    const Run run = runFit({file});
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
+}
+
+void TestTracolFit::conditionRefusals_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("cutoff 0.75") << QStringList{"--cutoff", "0.75"} << "--cutoff 0.75: 入力ｴﾗｰ";
+    QTest::newRow("cutoff 0") << QStringList{"--cutoff", "0"} << "--cutoff 0: 入力ｴﾗｰ";
+    QTest::newRow("cutoff letters") << QStringList{"--cutoff=1E-3x"} << "--cutoff 1E-3x: 入力ｴﾗｰ";
+    QTest::newRow("mode 3") << QStringList{"--mode", "3"} << "--mode 3: 入力ｴﾗｰ";
+    QTest::newRow("mode 1.0") << QStringList{"--mode", "1.0"} << "--mode 1.0: 入力ｴﾗｰ";
+    QTest::newRow("sections 4") << QStringList{"--sections", "4"} << "--sections 4: 入力ｴﾗｰ";
+    QTest::newRow("sections 0.4") << QStringList{"--sections", "0.4"} << "--sections 0.4: 入力ｴﾗｰ";
+    QTest::newRow("no system") << QStringList{"--systems", ""} << "計算座標系なし";
+    QTest::newRow("letter H") << QStringList{"--systems", "AH"} << "--systems AH: 入力ｴﾗｰ";
+}
+
+void TestTracolFit::conditionRefusals() {
+    QFETCH(QStringList, options);
+    QFETCH(QString, message);
+    const Run run = runFit(options + QStringList{twoLines_});
+    QCOMPARE(run.status, 2);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
+}
+
+void TestTracolFit::notWiredOutputsAreRefused_data() {
+    QTest::addColumn<QString>("option");
+    QTest::newRow("worksheet") << "--worksheet";
+    QTest::newRow("csv") << "--csv";
+}
+
+void TestTracolFit::notWiredOutputsAreRefused() {
+    QFETCH(QString, option);
+    const QString target = path("extra.out");
+    const Run run = runFit({option, target, twoLines_});
+    QCOMPARE(run.status, 2);
+    QVERIFY2(run.err.contains(option + ": not available yet"), qPrintable(run.err));
+    QVERIFY(!QFile::exists(target));
+}
+
+void TestTracolFit::printsTheListsInUtf8() {
+    const Run run = runFit({twoLines_});
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+    // List2, List3, List4 in this order; no trace.
+    const qsizetype details = run.out.indexOf(QStringLiteral("ﾃﾞｰﾀ数=8  ﾊﾟﾗﾒｰﾀ=.5"));
+    const qsizetype relation = run.out.indexOf(QStringLiteral("Y(1)="));
+    const qsizetype report = run.out.indexOf(QStringLiteral("１．処理条件"));
+    QVERIFY(details >= 0);
+    QVERIFY(relation > details);
+    QVERIFY(report > relation);
+    QVERIFY(run.out.contains(QStringLiteral("ﾊﾟﾗﾒｰﾀ=1.5")));
+    QVERIFY(run.out.contains(QStringLiteral("Total Parameter No. = 2")));
+    QVERIFY(run.out.contains(QStringLiteral("上位２式平均誤差")));
+    QVERIFY(!run.out.contains(QStringLiteral("Deviation <<<")));
+}
+
+void TestTracolFit::traceComesFirst() {
+    const Run run = runFit({"--trace", twoLines_});
+    QCOMPARE(run.status, 0);
+    const qsizetype trace = run.out.indexOf(QStringLiteral("Deviation <<<"));
+    QVERIFY(trace >= 0);
+    QVERIFY(trace < run.out.indexOf(QStringLiteral("ﾃﾞｰﾀ数=")));
+}
+
+void TestTracolFit::conditionsReachTheReport() {
+    const Run run =
+        runFit({"--mode", "0", "--sections", "2.5", "--systems", "abcdefg", "--cutoff", "7.6D-3", twoLines_});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.out.contains(QStringLiteral("最高誤差")));
+    QVERIFY(run.out.contains(QStringLiteral("最大誤差=")));
+    QVERIFY(run.out.contains(QStringLiteral("1/X - 1/Y 座標系")));
+    QVERIFY(run.out.contains(QStringLiteral("(3)最高分割数　　： 2")));
+}
+
+void TestTracolFit::resultFileHasItsSections() {
+    const QString result = path("all-results.txt");
+    const Run run = runFit({"--result", result, twoLines_});
+    QCOMPARE(run.status, 0);
+    QFile file(result);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QStringDecoder decoder("windows-31j");
+    const QString text = decoder(file.readAll());
+    QVERIFY(!decoder.hasError());
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.first(), QStringLiteral("＜Ｘ／Ｙデータ＞"));
+    QCOMPARE(lines.at(1), QStringLiteral(".5, 1 , 8"));
+    QVERIFY(text.endsWith(QStringLiteral("\r\n")));
+    QCOMPARE(lines.count(QString(49, u'*')), 3);
+    const qsizetype summary = lines.indexOf(QStringLiteral("＜計算結果サマリー＞"));
+    const qsizetype equations = lines.indexOf(QStringLiteral("＜計算式表示＞"));
+    const qsizetype relations = lines.indexOf(QStringLiteral("＜関連式表示＞"));
+    QVERIFY(summary > 0 && equations > summary && relations > equations);
+    QCOMPARE(lines.at(summary - 1), QString(49, u'*'));
+    QVERIFY(lines.at(summary + 1).startsWith(QStringLiteral("ﾃﾞｰﾀ数=")));
+    QCOMPARE(lines.at(relations + 1), QStringLiteral("１．処理条件"));
+    // Every list line printed is in the file, and the reader refuses the file.
+    for (const QString& line : run.out.split(u'\n', Qt::SkipEmptyParts))
+        QVERIFY2(lines.contains(line), qPrintable(line));
+    SharedState state;
+    QCOMPARE(readDataSetFile(state, result).message, QStringLiteral("ﾌｧｲﾙ内容不正"));
+}
+
+void TestTracolFit::unwritableResultFile() {
+    const Run run = runFit({"--result", dir_.path(), twoLines_});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("書込めません。")), qPrintable(run.err));
+    QVERIFY(run.out.contains(QStringLiteral("１．処理条件")));
+    const Run missingFolder = runFit({"--result", path("no-folder/r.txt"), twoLines_});
+    QCOMPARE(missingFolder.status, 1);
+}
+
+void TestTracolFit::garbageIsRefused() {
+    const QString file = path("garbage.bin");
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    QByteArray bytes;
+    quint32 seed = 2385;
+    for (int i = 0; i < 4096; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        bytes.append(static_cast<char>(seed >> 24));
+    }
+    out.write(bytes);
+    out.close();
+    const Run run = runFit({file});
+    QCOMPARE(run.status, 2);
+    QVERIFY2(run.err.contains(QStringLiteral("ﾌｧｲﾙ内容不正")), qPrintable(run.err));
+}
+
+void TestTracolFit::pointsBeyond100AreNoticed() {
+    const QString file = path("many.dat");
+    putFile(file, block("2", curve(0, 1.5, 0.25, 120)));
+    const Run run = runFit({"--trace", file});
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.err.contains(QStringLiteral("先頭の100点のみ")), qPrintable(run.err));
+    QVERIFY(run.out.contains(QStringLiteral("ﾃﾞｰﾀ数=100  ﾊﾟﾗﾒｰﾀ=2")));
+    QVERIFY(run.out.contains(QStringLiteral("00< 100.5,151 >")));
+}
+
+QTEST_GUILESS_MAIN(TestTracolFit)
+#include "tst_tracolfit.moc"
