@@ -64,27 +64,4 @@ QString loadDataSetFile(SharedState& state, Windows& windows, const QString& pat
     return QString();
 }
 
-void returnFromDataSetOpen(SharedState& state, Windows& windows, int purpose) {
-    (void)state;
-    if (purpose == 1) {
-        if (windows.form20)
-            windows.form20->hide();
-        if (QWidget* dataSet = windows.form21) {
-            dataSet->setEnabled(true);
-            dataSet->show();
-            dataSet->raise();
-        }
-    } else if (purpose == 2) {
-        if (QWidget* image = windows.mdiForm20; image && image->isVisible()) {
-            image->setEnabled(true);
-            image->show();
-        }
-        if (QWidget* main = windows.form20) {
-            main->setEnabled(true);
-            main->show();
-            main->raise();
-        }
-    }
-}
-
 } // namespace tracol

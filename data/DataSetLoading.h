@@ -1,7 +1,7 @@
 #pragma once
 // The open dialog's data purposes: reading a data-set file into the Lines and
 // showing it in the DataSet window (OpenPurpose 1 from the DataSet window,
-// 2 from the main window), and the return when the dialog is left.
+// 2 from the main window).
 
 #include "core/SharedState.h"
 #include "ui/Windows.h"
@@ -15,9 +15,5 @@ namespace tracol {
 // ("ﾌｧｲﾙ名不正", "ﾌｧｲﾙ内容不正"), empty when the file was read; the caller
 // then closes the dialog. Blocks read before a failure stay loaded and shown.
 QString loadDataSetFile(SharedState& state, Windows& windows, const QString& path);
-
-// After "戻 る" or "ｷｬﾝｾﾙ" for OpenPurpose 1 or 2: back to the window that
-// opened the dialog.
-void returnFromDataSetOpen(SharedState& state, Windows& windows, int purpose);
 
 } // namespace tracol

@@ -276,6 +276,7 @@ void Form21::moveMainWindowHere() {
 // ---- Lines ------------------------------------------------------------------
 
 void Form21::selectLine(int line) {
+    commitParameter(); // an edit of the previous Line's parameter is kept
     ParameterLine = line;
     if (!state_.SamplingActive)
         return;
@@ -338,6 +339,8 @@ void Form21::showLineBoxText(int line) {
     setBoxText(Text1[line - 1], state_.LineBox[line]);
     showingLineBox_ = false;
     countPoints(line);
+    if (state_.LineBox[line].isEmpty())
+        setTextColor(Label3[line - 1], Qt::black);
 }
 
 void Form21::countPoints(int line) {
@@ -452,6 +455,7 @@ bool Form21::startComputation() {
     if (!outcome.ok()) {
         showMessage(outcome.message);
         state_.ValidateOnly = false;
+        activate(); // the window stays: its timers run on
         return false;
     }
     if (!state_.ValidateOnly) {
@@ -468,6 +472,8 @@ bool Form21::startComputation() {
             windows_.form20->hide();
         if (windows_.form33)
             windows_.form33->show();
+    } else {
+        activate();
     }
     state_.ValidateOnly = false;
     return true;

@@ -1,14 +1,23 @@
 // Form22: the data purposes of the open dialog (1: from the DataSet window,
 // 2: from the main window's menu "数値ﾃﾞｰﾀの呼込み"), reading a data-set file.
 
+#include "data/DataSetLoading.h"
 #include "data/Form22.h"
+
+#include <QLineEdit>
 
 namespace tracol {
 
 bool Form22::openDataSet() {
-    // Reading data-set files arrives with the DataSet window; until then the
-    // dialog stays open.
-    return false;
+    const QString path = Text1->text().trimmed();
+    if (!path.isEmpty())
+        followChosenPath(path);
+    const QString message = loadDataSetFile(state_, windows_, path);
+    if (!message.isEmpty()) {
+        showFileMessage(message);
+        return false;
+    }
+    return true;
 }
 
 } // namespace tracol

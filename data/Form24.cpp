@@ -19,8 +19,6 @@
 
 namespace tracol {
 
-const QString Form24::kInitialPattern = QStringLiteral("*.DA*;*.TX*;*.DO*;*.WR*");
-
 namespace {
 
 const QColor kRed(255, 0, 0);
@@ -91,7 +89,7 @@ void Form24::buildControls() {
     Dir1 = new DirListBox(this);
     Dir1->setObjectName(QStringLiteral("Dir1"));
     setTwipsGeometry(Dir1, 120, 1290, 2700, 2550);
-    Text3 = new QLineEdit(pattern_, this);
+    Text3 = new QLineEdit(state_.DataPattern, this);
     Text3->setObjectName(QStringLiteral("Text3"));
     setTwipsGeometry(Text3, 2940, 900, 2940, 330);
     File1 = new FileListBox(this);
@@ -170,8 +168,8 @@ void Form24::activate() {
     if (state_.LastDirectory.isEmpty())
         state_.LastDirectory = Dir1->path();
     File1->setPath(Dir1->path());
-    File1->setPattern(pattern_);
-    Text3->setText(pattern_);
+    File1->setPattern(state_.DataPattern);
+    Text3->setText(state_.DataPattern);
 }
 
 // ---- Lists and boxes ----------------------------------------------------------
@@ -226,8 +224,8 @@ void Form24::nameClicked() {
 }
 
 void Form24::applyPattern() {
-    pattern_ = Text3->text();
-    File1->setPattern(pattern_);
+    state_.DataPattern = Text3->text();
+    File1->setPattern(state_.DataPattern);
 }
 
 bool Form24::eventFilter(QObject* watched, QEvent* event) {
@@ -249,6 +247,14 @@ QString Form24::typedPath() const {
 void Form24::confirmName() {
     if (!isAcceptableSaveName(Text1->text().trimmed())) {
         showMessage(QStringLiteral("ﾌｧｲﾙ名が不適当"), kRed);
+        return;
+    }
+    // A data-set save never replaces a file that is not a data file (the
+    // remembered path may be the graph image's), whatever its extension.
+    const QString path = typedPath();
+    const bool dataSave = state_.SaveKind == 0 || state_.SaveKind == 1;
+    if (dataSave && QFileInfo::exists(path) && !firstLineLooksLikeData(path)) {
+        showMessage(QStringLiteral("不適切なファイル名"), kRed);
         return;
     }
     showMessage(QStringLiteral("保存ﾌｧｲﾙ名はこれでＯＫ？"), kDarkGreen);
@@ -308,7 +314,7 @@ void Form24::back() {
 }
 
 void Form24::cancel() {
-    pattern_ = kInitialPattern;
+    state_.DataPattern = kInitialDataPattern;
     close();
     returnToCaller();
 }

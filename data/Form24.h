@@ -25,8 +25,6 @@ class Form24 : public QWidget {
   public:
     Form24(SharedState& state, Windows& windows, QWidget* parent = nullptr);
 
-    static const QString kInitialPattern; // "*.DA*;*.TX*;*.DO*;*.WR*"
-
   protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -71,8 +69,7 @@ class Form24 : public QWidget {
     QPushButton* Command1 = nullptr; // ｷｬﾝｾﾙ
     QTimer* Timer1 = nullptr;        // hides the message field, 3000 ms
 
-    QString pattern_ = kInitialPattern; // remembered data pattern
-    QString rememberedDirectory_;       // folder of the last directory change
+    QString rememberedDirectory_; // folder of the last directory change
     QPoint rememberedPosition_;
     bool positionRemembered_ = false;
 };

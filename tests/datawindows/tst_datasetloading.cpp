@@ -119,22 +119,6 @@ class TestDataSetLoading : public QObject {
                  QStringLiteral("ﾌｧｲﾙ名不正"));
         QVERIFY(f.dialog.isVisible());
     }
-
-    void returns() {
-        Fixture f;
-        f.main.show();
-        f.dataSet.setEnabled(false);
-        returnFromDataSetOpen(f.state, f.windows, 1);
-        QVERIFY(!f.main.isVisible());
-        QVERIFY(f.dataSet.isVisible() && f.dataSet.isEnabled());
-
-        f.main.setEnabled(false);
-        f.image.show();
-        f.image.setEnabled(false);
-        returnFromDataSetOpen(f.state, f.windows, 2);
-        QVERIFY(f.main.isVisible() && f.main.isEnabled());
-        QVERIFY(f.image.isEnabled());
-    }
 };
 
 QTEST_MAIN(TestDataSetLoading)

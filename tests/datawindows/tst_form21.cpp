@@ -180,6 +180,28 @@ class TestForm21 : public QObject {
         QCOMPARE(f.state.LineParameter[2], QStringLiteral("0.75"));
     }
 
+    void aParameterEditSurvivesASelectionFromTheMainWindow() {
+        Fixture f;
+        f.select(2);
+        auto* parameter = control<QLineEdit>(&f.form, "Text2");
+        parameter->selectAll();
+        QTest::keyClicks(parameter, "3.75");
+        setControlChecked(f.windows.form20, "Option1(4)", true);
+        f.select(5); // the main window's selection reaches this window
+        QCOMPARE(f.state.LineParameter[2], QStringLiteral("3.75"));
+        QCOMPARE(parameter->text(), QStringLiteral("5"));
+    }
+
+    void emptiedLinesLoseTheirMark() {
+        Fixture f;
+        f.type(3, "1,2\n3,4\n");
+        auto* label = control<QLabel>(&f.form, "Label3(2)");
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+        f.state.LineBox[3].clear();
+        emit f.windows.lineBoxChanged(3);
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::black));
+    }
+
     void doubleClickEnlargesTheBox() {
         Fixture f;
         f.select(1);
@@ -220,6 +242,7 @@ class TestForm21 : public QObject {
         QCOMPARE(f.message()->palette().color(QPalette::Text), QColor(255, 0, 255));
         QVERIFY(f.form.isVisible());
         QVERIFY(!control<QLabel>(&f.form, "Text4")->isVisible());
+        QVERIFY(control<QTimer>(&f.form, "Timer1")->isActive()); // the Line follow goes on
     }
 
     void blanksAndExponentsPass() {

@@ -169,6 +169,27 @@ class TestForm24 : public QObject {
         QCOMPARE(f.saveButton(), QStringLiteral("上書き保存"));
     }
 
+    void aDataSaveNeverReplacesAFileThatIsNotData() {
+        Fixture f;
+        f.writeFile("graph.bmp", QByteArray("BM\x36\x00\x01\x00", 6));
+        f.state.CurrentFilePath = f.path("graph.bmp"); // the image loaded last
+        f.state.SaveKind = 0;
+        f.dialog.show();
+        QCOMPARE(controlText(&f.dialog, "Text1"), f.path("graph.bmp"));
+        f.click("Command4");
+        QCOMPARE(f.message()->text(), QStringLiteral("不適切なファイル名"));
+        QVERIFY(f.visible("Command4"));
+        QVERIFY(!f.visible("Command5"));
+        QFile image(f.path("graph.bmp"));
+        QVERIFY(image.open(QIODevice::ReadOnly));
+        QCOMPARE(image.readAll(), QByteArray("BM\x36\x00\x01\x00", 6));
+        // An existing data file may be replaced.
+        f.writeFile("old.dat", "5, 1 , 3\r\n1,2\r\n");
+        f.typeName(f.path("old.dat"));
+        f.click("Command4");
+        QCOMPARE(f.message()->text(), QStringLiteral("保存ﾌｧｲﾙ名はこれでＯＫ？"));
+    }
+
     void aResultSaveTakesAnyFile() {
         Fixture f;
         f.writeFile("notes.TXT", "Meeting notes\r\n");
@@ -257,8 +278,8 @@ class TestForm24 : public QObject {
         QCOMPARE(pattern->text(), QStringLiteral("*.CSV"));
         f.click("Command1"); // ｷｬﾝｾﾙ
         f.dialog.show();
-        QCOMPARE(pattern->text(), Form24::kInitialPattern);
-        QCOMPARE(control<FileListBox>(&f.dialog, "File1")->pattern(), Form24::kInitialPattern);
+        QCOMPARE(pattern->text(), kInitialDataPattern);
+        QCOMPARE(control<FileListBox>(&f.dialog, "File1")->pattern(), kInitialDataPattern);
     }
 
     void patternsIgnoreCase() {
