@@ -85,7 +85,7 @@ Form20::Form20(SharedState& state, Windows& windows, QWidget* parent)
     connectControls();
     Text7->setGeometry(kMessageArea);
     Command7->setEnabled(false);
-    resize(200, px(7875) - menuBar()->sizeHint().height());
+    resize(200, px(7875));
 }
 
 MDIForm20* Form20::imageWindow() const {
@@ -224,8 +224,8 @@ void Form20::baseBoxClicked(int box) {
     MDIForm20* image = imageWindow();
     setPointer(image, PointerKind::Cross);
     setPointer(this, PointerKind::Arrow);
-    // Only one unmarked point waits for a click.
-    if (box != 1) {
+    // Only one unmarked point waits for a click: the box being checked.
+    if (box != 1 && checked) {
         for (int other : unmarkedOtherBoxes(state_, box))
             baseBox_[other]->setChecked(false);
     }
@@ -753,7 +753,7 @@ void Form20::showEvent(QShowEvent* event) {
     if (firstActivationDone_)
         return;
     firstActivationDone_ = true;
-    resize(width(), px(7875) - menuBar()->sizeHint().height());
+    resize(width(), px(7875));
     Option2[0]->setChecked(true);
     Option2[1]->setChecked(true);
     Check6->setChecked(false);
@@ -840,8 +840,12 @@ bool Form20::eventFilter(QObject* watched, QEvent* event) {
             state_.ValXmid = static_cast<float>(numtext::val(Text10->text()));
         else if (watched == Text11)
             state_.ValYmid = static_cast<float>(numtext::val(Text11->text()));
-        for (int box = 1; box <= 4; ++box) {
-            // A box left for another control while its point is not marked gives up.
+        // A box the user leaves for another control while its point is not
+        // marked gives up; focus moved by the program (after a redraw) does not count.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        const bool byUser = reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+                            reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+        for (int box = 1; byUser && box <= 4; ++box) {
             QWidget* next = QApplication::focusWidget();
             if (watched == baseBox_[box] && baseBox_[box]->isChecked() && !isBasePointMarked(state_, box) &&
                 next && next != baseBox_[box] && isAncestorOf(next))

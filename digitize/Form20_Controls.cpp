@@ -71,28 +71,28 @@ void Form20::buildControls() {
     Label11->setFont(titleFont);
 
     Frame3 = named(new QGroupBox(QStringLiteral("画像の呼込み"), central), QStringLiteral("Frame3"));
-    Frame3->setGeometry(2, 17, 196, 44);
+    Frame3->setGeometry(2, 17, 196, 42);
     Command2 = named(new QPushButton(QStringLiteral("画像ﾌｧｲﾙの読み"), Frame3), QStringLiteral("Command2"));
-    Command2->setGeometry(4, 17, 106, 23);
+    Command2->setGeometry(4, 15, 106, 23);
     Command1 = named(new QPushButton(QStringLiteral("画像Paste"), Frame3), QStringLiteral("Command1"));
-    Command1->setGeometry(112, 17, 80, 23);
+    Command1->setGeometry(112, 15, 80, 23);
 
     Frame1 = named(new QGroupBox(QStringLiteral("基本座標"), central), QStringLiteral("Frame1"));
-    Frame1->setGeometry(2, 62, 196, 130);
+    Frame1->setGeometry(2, 60, 196, 124);
     Frame1->setMouseTracking(true);
     static const char* const baseCaptions[] = {"", "Ｘｍｉｎ", "Ｘｍａｘ", "Ｙｍｉｎ", "Ｙｍａｘ"};
     for (int box = 1; box <= 4; ++box) {
-        const int top = 17 + (box - 1) * 22;
+        const int top = 15 + (box - 1) * 21;
         baseBox_[box] = named(new QCheckBox(QString::fromUtf8(baseCaptions[box]), Frame1),
                               QStringLiteral("Check%1").arg(box));
         baseBox_[box]->setGeometry(6, top, 84, 20);
         valueBox_[box + 2] = valueEdit(Frame1, QStringLiteral("Text%1").arg(box + 2), QRect(92, top, 98, 20));
     }
     Command4 = named(new QPushButton(QStringLiteral("基本座標の確定"), Frame1), QStringLiteral("Command4"));
-    Command4->setGeometry(6, 104, 184, 23);
+    Command4->setGeometry(6, 99, 184, 22);
 
     Frame2 = named(new QGroupBox(QStringLiteral("設定確認"), central), QStringLiteral("Frame2"));
-    Frame2->setGeometry(2, 193, 196, 106);
+    Frame2->setGeometry(2, 185, 196, 100);
     Frame2->setMouseTracking(true);
     static const char* const linearCaptions[] = {"X", "Y"};
     static const char* const logCaptions[] = {"Log(X)", "Log(Y)"};
@@ -105,53 +105,53 @@ void Form20::buildControls() {
                               indexedName(QStringLiteral("Option3"), axis));
         group->addButton(Option2[axis]);
         group->addButton(Option3[axis]);
-        Option2[axis]->setGeometry(6 + axis * 96, 16, 36, 20);
-        Option3[axis]->setGeometry(42 + axis * 96, 16, 58, 20);
+        Option2[axis]->setGeometry(6 + axis * 96, 14, 36, 20);
+        Option3[axis]->setGeometry(42 + axis * 96, 14, 58, 20);
     }
     Label8 = named(new QLabel(QStringLiteral("中間座標補正処理"), Frame2), QStringLiteral("Label8"));
-    Label8->setGeometry(6, 38, 184, 16);
+    Label8->setGeometry(6, 35, 184, 16);
     Check6 = named(new QCheckBox(QStringLiteral("Ｘｍid"), Frame2), QStringLiteral("Check6"));
-    Check6->setGeometry(6, 56, 84, 20);
-    Text10 = valueEdit(Frame2, QStringLiteral("Text10"), QRect(92, 56, 98, 20));
+    Check6->setGeometry(6, 52, 84, 20);
+    Text10 = valueEdit(Frame2, QStringLiteral("Text10"), QRect(92, 52, 98, 20));
     Check7 = named(new QCheckBox(QStringLiteral("Ｙｍid"), Frame2), QStringLiteral("Check7"));
-    Check7->setGeometry(6, 80, 84, 20);
-    Text11 = valueEdit(Frame2, QStringLiteral("Text11"), QRect(92, 80, 98, 20));
+    Check7->setGeometry(6, 75, 84, 20);
+    Text11 = valueEdit(Frame2, QStringLiteral("Text11"), QRect(92, 75, 98, 20));
 
     Label9 = named(new QLabel(QStringLiteral("X/Yサンプリング値"), central), QStringLiteral("Label9"));
-    Label9->setGeometry(6, 301, 130, 16);
+    Label9->setGeometry(6, 287, 130, 16);
     Check5 = named(new QCheckBox(central), QStringLiteral("Check5"));
-    Check5->setGeometry(178, 300, 18, 18);
-    Text8 = valueEdit(central, QStringLiteral("Text8"), QRect(4, 318, 95, 20));
-    Text9 = valueEdit(central, QStringLiteral("Text9"), QRect(101, 318, 95, 20));
-    Text1 = valueEdit(central, QStringLiteral("Text1"), QRect(4, 340, 95, 20));
-    Text2 = valueEdit(central, QStringLiteral("Text2"), QRect(101, 340, 95, 20));
+    Check5->setGeometry(178, 286, 18, 18);
+    Text8 = valueEdit(central, QStringLiteral("Text8"), QRect(4, 304, 95, 20));
+    Text9 = valueEdit(central, QStringLiteral("Text9"), QRect(101, 304, 95, 20));
+    Text1 = valueEdit(central, QStringLiteral("Text1"), QRect(4, 326, 95, 20));
+    Text2 = valueEdit(central, QStringLiteral("Text2"), QRect(101, 326, 95, 20));
 
     Frame4 = named(new QGroupBox(QStringLiteral("データ読取り"), central), QStringLiteral("Frame4"));
-    Frame4->setGeometry(2, 362, 196, 104);
+    Frame4->setGeometry(2, 348, 196, 96);
     auto* lineGroup = new QButtonGroup(this);
     for (int k = 0; k < kLineCount; ++k) {
         Option1[k] = named(new QRadioButton(QStringLiteral("Line %1").arg(k + 1, 2), Frame4),
                            indexedName(QStringLiteral("Option1"), k));
-        Option1[k]->setGeometry(8 + (k / 5) * 94, 16 + (k % 5) * 17, 90, 17);
+        Option1[k]->setGeometry(8 + (k / 5) * 94, 14 + (k % 5) * 16, 90, 16);
         lineGroup->addButton(Option1[k]);
     }
 
     Command5 = named(new QPushButton(QStringLiteral("データ採取開始"), central), QStringLiteral("Command5"));
-    Command5->setGeometry(4, 469, 160, 24);
+    Command5->setGeometry(4, 447, 160, 24);
     Command7 = named(new QPushButton(QStringLiteral("□"), central), QStringLiteral("Command7"));
-    Command7->setGeometry(168, 469, 28, 24);
+    Command7->setGeometry(168, 447, 28, 24);
     Command6 = named(new QPushButton(QStringLiteral("Reset"), central), QStringLiteral("Command6"));
-    Command6->setGeometry(4, 496, 62, 24);
+    Command6->setGeometry(4, 474, 62, 24);
     Command8 = named(new QPushButton(QStringLiteral("保 存"), central), QStringLiteral("Command8"));
-    Command8->setGeometry(69, 496, 62, 24);
+    Command8->setGeometry(69, 474, 62, 24);
     Command3 = named(new QPushButton(QStringLiteral("終了"), central), QStringLiteral("Command3"));
-    Command3->setGeometry(134, 496, 62, 24);
+    Command3->setGeometry(134, 474, 62, 24);
 
     // Message area and help text; red, above everything else while shown.
     Text7 = named(new QTextEdit(central), QStringLiteral("Text7"));
     Text7->setReadOnly(true);
     Text7->setTextColor(QColor(255, 0, 0));
-    Text7->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text7->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Text7->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text7->viewport()->installEventFilter(this);
     Text7->hide();

@@ -186,6 +186,7 @@ void MDIForm20::pictureMouseDown(QPointF position) {
     if (!s.NotReady && s.BaseConfirmed)
         main->copyReadoutToSampled();
     setPointer(this, PointerKind::Cross);
+    bool accepted = true;
     if (s.XmidChecked || s.YmidChecked) {
         if (s.MidMarkMode == 1 && s.PixXmid == 0) {
             s.PixXmid = static_cast<float>(x);
@@ -209,7 +210,7 @@ void MDIForm20::pictureMouseDown(QPointF position) {
                 main->showPosition(s.CursorX, s.CursorY);
         }
         if (s.SamplingActive && !s.SkipNextSample)
-            samplingStep(false);
+            accepted = samplingStep(false);
         else
             s.SkipNextSample = false;
     } else {
@@ -220,26 +221,29 @@ void MDIForm20::pictureMouseDown(QPointF position) {
         }
         if (s.MarkMode >= 1 && s.MarkMode <= 4) {
             const MarkFocus focus = markBasePoint(s, s.MarkMode, x, y, *this);
-            if (focus != MarkFocus::None) {
+            accepted = focus != MarkFocus::None;
+            if (accepted) {
                 main->setWorkPointer(static_cast<int>(PointerKind::Icon));
                 setPointer(this, PointerKind::Icon);
                 main->focusValueBox(focus == MarkFocus::Text3 ? 3 : 4);
                 hideFloatingLabel();
             }
         }
-        samplingStep(true);
+        accepted = samplingStep(true) && accepted;
     }
-    if (main->calibrationInputs().allPassLogTest())
+    // An accepted click is acknowledged (the check beeps when the calibration
+    // is ready); a refused one keeps its message in view.
+    if (accepted && main->calibrationInputs().allPassLogTest())
         main->runCheckLogInputs();
 }
 
-void MDIForm20::samplingStep(bool resetMarkMode) {
+bool MDIForm20::samplingStep(bool resetMarkMode) {
     SharedState& s = state_;
     Form20* main = mainWindow();
     if (!s.SamplingActive || s.SkipNextSample || !main) {
         s.SkipNextSample = false;
         s.MarkMode = 0;
-        return;
+        return true;
     }
     // A click that cannot be converted adds no point: it would only repeat
     // the values of the click before.
@@ -250,7 +254,7 @@ void MDIForm20::samplingStep(bool resetMarkMode) {
             main->showMessage(Module20::kConversionErrorMessage);
         if (resetMarkMode)
             s.MarkMode = 0;
-        return;
+        return false;
     }
     const int line = s.CurrentLine;
     s.PointCount[line] = static_cast<qint16>(s.PointCount[line] + 1);
@@ -261,6 +265,7 @@ void MDIForm20::samplingStep(bool resetMarkMode) {
     emit windows_.lineBoxChanged(line);
     if (resetMarkMode)
         s.MarkMode = 0;
+    return true;
 }
 
 void MDIForm20::pictureMouseMove(QPointF position) {

@@ -59,7 +59,8 @@ class MDIForm20 : public QWidget, private MarkingView {
     void pictureMouseMove(QPointF position);
     void pictureClicked();
     void pictureDoubleClicked();
-    void samplingStep(bool resetMarkMode);
+    // Returns false when the click was refused with a message.
+    bool samplingStep(bool resetMarkMode);
     void placeMainWindows();
 
     // MarkingView
