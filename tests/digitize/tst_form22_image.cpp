@@ -1,0 +1,230 @@
+// Loading a graph image through the open dialog.
+
+#include "DigitizeFixture.h"
+
+#include "ui/DirListBox.h"
+#include "ui/FileListBox.h"
+
+#include <QMessageBox>
+#include <QTemporaryDir>
+
+using namespace tracol;
+using testing::DigitizeFixture;
+
+namespace {
+
+struct ImageFolder {
+    QTemporaryDir dir;
+    ImageFolder() {
+        testing::graphImage({320, 240}).save(dir.filePath("graph.bmp"), "BMP");
+        testing::graphImage({200, 100}).save(dir.filePath("photo.JpG"), "JPEG");
+        testing::graphImage({150, 90}).save(dir.filePath("curve.png"), "PNG");
+        QFile broken(dir.filePath("broken.bmp"));
+        broken.open(QIODevice::WriteOnly);
+        broken.write("this is not a picture");
+        QFile notes(dir.filePath("notes.txt"));
+        notes.open(QIODevice::WriteOnly);
+        notes.write("1,2\r\n");
+    }
+    QString path(const QString& name) const { return QDir::toNativeSeparators(dir.filePath(name)); }
+};
+
+struct DialogDriver {
+    DigitizeFixture& f;
+    QWidget* dialog() const { return f.windows.form22; }
+    template <typename T = QWidget> T* the(const QString& name) const { return control<T>(dialog(), name); }
+
+    void open(const ImageFolder& folder) {
+        QTest::mouseClick(f.the<QPushButton>("Command2"), Qt::LeftButton);
+        the<DirListBox>("Dir1")->setPath(folder.dir.path());
+    }
+    QStringList files() const {
+        QStringList names;
+        auto* list = the<FileListBox>("File1");
+        for (int i = 0; i < list->count(); ++i)
+            names << list->item(i)->text();
+        return names;
+    }
+    void pick(const QString& name) {
+        auto* list = the<FileListBox>("File1");
+        const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
+        QVERIFY2(!found.isEmpty(), qPrintable(name));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
+    }
+    void decide() { QTest::mouseClick(the<QPushButton>("Command1"), Qt::LeftButton); }
+    void enterPattern(const QString& pattern) {
+        auto* box = the<QLineEdit>("Text4");
+        box->selectAll();
+        QTest::keyClicks(box, pattern);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+    QString message() const {
+        auto* field = the<QLineEdit>("Text3");
+        return field->isVisible() ? field->text() : QString();
+    }
+};
+
+// Answers the next question box with `button`.
+void answerNextQuestion(QMessageBox::StandardButton button) {
+    QTimer::singleShot(0, [button] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box)
+            box->button(button)->click();
+    });
+}
+
+} // namespace
+
+class TestForm22Image : public QObject {
+    Q_OBJECT
+  private slots:
+    void openingForAnImage() {
+        DigitizeFixture f;
+        DialogDriver d{f};
+        ImageFolder folder;
+        d.open(folder);
+        QVERIFY(d.dialog()->isVisible());
+        QCOMPARE(d.dialog()->windowTitle(), QStringLiteral("データ呼込み"));
+        QCOMPARE(f.state.OpenPurpose, qint16(3));
+        QVERIFY(!f.main->isEnabled());
+        QVERIFY(!f.image->isEnabled());
+        QCOMPARE(d.the<QLabel>("Label2")->text(), QStringLiteral("画像呼込み"));
+        QCOMPARE(d.the<QLineEdit>("Text4")->text(), QStringLiteral("*.BMP;*.JPG"));
+        QCOMPARE(d.files(), (QStringList{"broken.bmp", "graph.bmp", "photo.JpG"}));
+    }
+
+    void loadingAnImageResetsLinesAndCalibration() {
+        DigitizeFixture f;
+        f.calibrate();
+        f.state.LineParameter[2] = QStringLiteral("7.5");
+        DialogDriver d{f};
+        ImageFolder folder;
+        d.open(folder);
+        d.pick("graph.bmp");
+        QCOMPARE(d.the<QLineEdit>("Text1")->text(), folder.path("graph.bmp"));
+        QCOMPARE(f.state.CurrentFileName, QStringLiteral("graph.bmp"));
+        d.decide();
+        QVERIFY(!d.dialog()->isVisible());
+        QCOMPARE(f.picture->picture().size(), QSize(320, 240));
+        QCOMPARE(f.picture->drawnPicture(), f.picture->picture());
+        QCOMPARE(qobject_cast<Form23*>(f.windows.form23.data())->picture()->picture().size(),
+                 QSize(320, 240));
+        QCOMPARE(f.image->windowTitle(), QStringLiteral("TracolGraph <") + folder.path("graph.bmp") + u'>');
+        QCOMPARE(f.state.CurrentFilePath, folder.path("graph.bmp"));
+        QCOMPARE(f.state.LastFileName, QStringLiteral("graph.bmp"));
+        QCOMPARE(f.state.OpenPurpose, qint16(0));
+        QVERIFY(f.main->isEnabled() && f.image->isEnabled());
+        for (const char* box : {"Check1", "Check2", "Check3", "Check4"})
+            QVERIFY(!f.checked(box));
+        QCOMPARE(f.state.PixXmax, 0.0f);
+        QVERIFY(f.state.NotReady);
+        QVERIFY(!f.state.BaseConfirmed);
+        QCOMPARE(f.state.LineParameter[2], QStringLiteral("2"));
+        QCOMPARE(f.state.CurrentLine, qint16(1));
+        QVERIFY(f.checked("Option1(0)"));
+        QCOMPARE(f.the<QLineEdit>("Text4")->text(), QStringLiteral("100")); // typed values stay
+        QCOMPARE(f.the<QLineEdit>("Text3")->palette().color(QPalette::Text), QColor(Qt::black));
+    }
+
+    void patternsMatchWithoutRegardToCase() {
+        DigitizeFixture f;
+        DialogDriver d{f};
+        ImageFolder folder;
+        d.open(folder);
+        d.enterPattern("*.PNG");
+        QCOMPARE(d.files(), QStringList{"curve.png"});
+        QCOMPARE(f.state.ImagePattern, QStringLiteral("*.PNG"));
+        d.pick("curve.png");
+        d.decide();
+        QCOMPARE(f.picture->picture().size(), QSize(150, 90));
+        // The typed pattern is remembered for the next opening.
+        d.open(folder);
+        QCOMPARE(d.the<QLineEdit>("Text4")->text(), QStringLiteral("*.PNG"));
+    }
+
+    void undecodableImageShowsThePlatformsReason() {
+        DigitizeFixture f;
+        DialogDriver d{f};
+        ImageFolder folder;
+        d.open(folder);
+        d.pick("broken.bmp");
+        d.decide();
+        QVERIFY(d.dialog()->isVisible());
+        QVERIFY(!d.message().isEmpty());
+        QVERIFY(d.message() != QStringLiteral("ﾌｧｲﾙ内容不正"));
+        QCOMPARE(f.state.OpenPurpose, qint16(3));
+        QCOMPARE(f.picture->picture().size(), QSize(640, 480)); // the old image stays
+    }
+
+    void cancelForgetsThePatterns() {
+        DigitizeFixture f;
+        DialogDriver d{f};
+        ImageFolder folder;
+        d.open(folder);
+        d.enterPattern("*.png");
+        QTest::mouseClick(d.the<QPushButton>("Command3"), Qt::LeftButton);
+        QVERIFY(!d.dialog()->isVisible());
+        QCOMPARE(f.state.OpenPurpose, qint16(0));
+        QVERIFY(f.main->isEnabled() && f.main->isVisible());
+        QCOMPARE(f.state.ImagePattern, QStringLiteral("*.BMP;*.JPG"));
+        QCOMPARE(f.state.DataPattern, QStringLiteral("*.DA*;*.TX*;*.DO*;*.WR*"));
+        d.open(folder);
+        QCOMPARE(d.the<QLineEdit>("Text4")->text(), QStringLiteral("*.BMP;*.JPG"));
+    }
+
+    void backKeepsThePosition() {
+        DigitizeFixture f;
+        DialogDriver d{f};
+        ImageFolder folder;
+        d.open(folder);
+        d.dialog()->move(123, 77);
+        const QPoint where = d.dialog()->pos();
+        QTest::mouseClick(d.the<QPushButton>("Command2"), Qt::LeftButton);
+        QVERIFY(!d.dialog()->isVisible());
+        QVERIFY(f.main->isEnabled());
+        d.open(folder);
+        QCOMPARE(d.dialog()->pos(), where);
+    }
+
+    void unsavedPointsAreNotDiscardedSilently() {
+        DigitizeFixture f;
+        f.state.LineBox[1] = QStringLiteral("1,2\r\n3,4\r\n");
+        f.state.PointCount[1] = 2;
+        DialogDriver d{f};
+        ImageFolder folder;
+        d.open(folder);
+        d.pick("graph.bmp");
+        answerNextQuestion(QMessageBox::No);
+        d.decide();
+        QVERIFY(d.dialog()->isVisible());
+        QCOMPARE(f.state.LineBox[1], QStringLiteral("1,2\r\n3,4\r\n"));
+        QCOMPARE(f.picture->picture().size(), QSize(640, 480));
+        answerNextQuestion(QMessageBox::Yes);
+        d.decide();
+        QVERIFY(!d.dialog()->isVisible());
+        QVERIFY(f.state.LineBox[1].isEmpty());
+        QCOMPARE(f.state.PointCount[1], qint16(0));
+        QCOMPARE(f.picture->picture().size(), QSize(320, 240));
+    }
+
+    void typedPathNeedsADot() {
+        DigitizeFixture f;
+        DialogDriver d{f};
+        ImageFolder folder;
+        d.open(folder);
+        auto* path = d.the<QLineEdit>("Text1");
+        path->setText(QStringLiteral("ab"));
+        QFocusEvent leave(QEvent::FocusOut, Qt::MouseFocusReason);
+        QApplication::sendEvent(path, &leave);
+        QCOMPARE(d.message(), QStringLiteral("ファイル名が不正"));
+        path->setText(folder.path("photo.JpG"));
+        QVERIFY(d.message().isEmpty());
+        QApplication::sendEvent(path, &leave);
+        QCOMPARE(f.state.CurrentFileName, QStringLiteral("photo.JpG"));
+        d.decide();
+        QCOMPARE(f.picture->picture().size(), QSize(200, 100));
+    }
+};
+
+QTEST_MAIN(TestForm22Image)
+#include "tst_form22_image.moc"
