@@ -11,13 +11,17 @@ namespace tracol::Conditions {
 using numtext::generalText;
 using numtext::trimmedText;
 
+void SetStandardSystems(SharedState& state) {
+    state.ExcludedSystems[1] = 0;
+    for (size_t s = 2; s <= 7; ++s)
+        state.ExcludedSystems[s] = 1;
+}
+
 void SetStandardValues(SharedState& state) {
     state.CutoffError = kStandardCutoffError;
     state.ErrorMode = kStandardErrorMode;
     state.MaxDivisions = kStandardMaxDivisions;
-    state.ExcludedSystems[1] = 0;
-    for (size_t s = 2; s <= 7; ++s)
-        state.ExcludedSystems[s] = 1;
+    SetStandardSystems(state);
 }
 
 void IncludeAllSystems(SharedState& state) {

@@ -30,6 +30,9 @@ inline const QString kDivisionChars = QStringLiteral("123");
 // AllSystemsFlag is left alone.
 void SetStandardValues(SharedState& state);
 
+// Only system A included (the first loading of the computation screen).
+void SetStandardSystems(SharedState& state);
+
 // Every coordinate system included ("全ての座標で計算" ticked).
 void IncludeAllSystems(SharedState& state);
 

@@ -29,35 +29,14 @@ struct SectionFit {
     std::array<float, 4> c{}; // highest power first, 0 beyond the degree
 };
 
-// Combined error of a split: mode 0 the largest section error, mode 1 the
-// point-weighted mean of all sections, mode 2 the point-weighted mean of the
-// largest error and the larger of the others (ties: the earlier section).
-float combinedError(int mode, const SectionFit* s, int sections) {
-    if (mode == 0) {
-        float largest = s[0].error;
-        for (int i = 1; i < sections; ++i)
-            largest = std::max(largest, s[i].error);
-        return largest;
+float combinedError(int mode, const SectionFit* sections, int count) {
+    float errors[3];
+    int points[3];
+    for (int i = 0; i < count; ++i) {
+        errors[i] = sections[i].error;
+        points[i] = sections[i].count;
     }
-    if (mode == 2 && sections == 3) {
-        int a = 0;
-        for (int i = 1; i < 3; ++i) {
-            if (s[i].error > s[a].error)
-                a = i;
-        }
-        const int o1 = a == 0 ? 1 : 0;
-        const int o2 = a == 2 ? 1 : 2;
-        const int b = s[o2].error > s[o1].error ? o2 : o1;
-        return static_cast<float>((double(s[a].count) * s[a].error + double(s[b].count) * s[b].error) /
-                                  double(s[a].count + s[b].count));
-    }
-    double weighted = 0;
-    double points = 0;
-    for (int i = 0; i < sections; ++i) {
-        weighted += double(s[i].count) * double(s[i].error);
-        points += s[i].count;
-    }
-    return static_cast<float>(weighted / points);
+    return CombinedError(mode, errors, points, count);
 }
 
 // The computation of one Line at one position of LineOrder.
@@ -197,14 +176,7 @@ class LineSearch {
                 state_.List1.append(pointLines_.at(p));
         }
         KKAIKI::FitPreparedRange(prepared_, a, result.count, state_.ExcludedSystems, table_, false);
-        double best = 1e6;
-        int chosen = 0;
-        for (int k = 1; k <= table_.CandidateCount; ++k) {
-            if (table_.Candidates[at(k)].ErrorValue < best) {
-                best = table_.Candidates[at(k)].ErrorValue;
-                chosen = k;
-            }
-        }
+        const int chosen = BestCandidate(table_);
         if (chosen > 0) {
             const KKAIKI::FitCandidate& winner = table_.Candidates[at(chosen)];
             result.eqNo = winner.EqNo;
@@ -360,6 +332,48 @@ class LineSearch {
 };
 
 } // namespace
+
+float CombinedError(int errorMode, const float* errors, const int* points, int sections) {
+    if (sections <= 0)
+        return 0;
+    if (errorMode == 0) {
+        float largest = errors[0];
+        for (int i = 1; i < sections; ++i)
+            largest = std::max(largest, errors[i]);
+        return largest;
+    }
+    if (errorMode == 2 && sections == 3) {
+        int a = 0; // the largest error, the first one among equals
+        for (int i = 1; i < 3; ++i) {
+            if (errors[i] > errors[a])
+                a = i;
+        }
+        const int first = a == 0 ? 1 : 0;
+        const int second = a == 2 ? 1 : 2;
+        const int b = errors[second] > errors[first] ? second : first; // ties: the earlier section
+        return static_cast<float>((double(points[a]) * errors[a] + double(points[b]) * errors[b]) /
+                                  double(points[a] + points[b]));
+    }
+    double weighted = 0;
+    double total = 0;
+    for (int i = 0; i < sections; ++i) {
+        weighted += double(points[i]) * double(errors[i]);
+        total += points[i];
+    }
+    return static_cast<float>(weighted / total);
+}
+
+int BestCandidate(const KKAIKI::CandidateTable& table) {
+    double best = 1e6;
+    int chosen = 0;
+    for (int k = 1; k <= table.CandidateCount; ++k) {
+        if (table.Candidates[at(k)].ErrorValue < best) {
+            best = table.Candidates[at(k)].ErrorValue;
+            chosen = k;
+        }
+    }
+    return chosen;
+}
 
 int MinimumSectionSize(int n) {
     if (n < 11)

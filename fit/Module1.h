@@ -15,6 +15,7 @@
 // trimmed single-precision texts.
 
 #include "core/SharedState.h"
+#include "fit/KKAIKI.h"
 
 #include <QString>
 
@@ -58,6 +59,17 @@ void MultiLineReport(SharedState& state);
 // the parameter text of a Line taking part has a character outside
 // "0123456789.-+EDde". Returns the mark.
 bool CheckParameters(SharedState& state);
+
+// Combined error of a split into sections 0..sections-1 (errors and point
+// counts): mode 0 the largest section error; mode 1 the point-weighted mean;
+// mode 2 with three sections the point-weighted mean of the largest error
+// (the first among equals) and the larger of the other two (ties: the earlier
+// section), with two sections the point-weighted mean.
+float CombinedError(int errorMode, const float* errors, const int* points, int sections);
+
+// The candidate a fit keeps: the first whose error value is strictly below
+// the best so far, starting from 1e6; 0 when there is none.
+int BestCandidate(const KKAIKI::CandidateTable& table);
 
 // Minimum number of points of a section and the step of the split search for
 // a Line of n points.

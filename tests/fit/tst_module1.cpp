@@ -64,6 +64,9 @@ class TestModule1 : public QObject {
     void extremesAndRelationLines();
     void traceCanBeSkipped();
     void progressBar();
+    void combinedError_data();
+    void combinedError();
+    void bestCandidateKeepsTheEarlierOnTies();
     void staleAbortRequestIsCleared();
     void minimumSizeAndStep_data();
     void minimumSizeAndStep();
@@ -352,6 +355,51 @@ void TestModule1::traceCanBeSkipped() {
     QCOMPARE(without.List3, withTrace.List3);
     QCOMPARE(without.List4, withTrace.List4);
     QCOMPARE(without.FitCount, withTrace.FitCount);
+}
+
+void TestModule1::combinedError_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QList<float>>("errors");
+    QTest::addColumn<QList<int>>("points");
+    QTest::addColumn<float>("expected");
+    QTest::newRow("mode 0 two") << 0 << QList<float>{0.25f, 0.5f} << QList<int>{3, 9} << 0.5f;
+    QTest::newRow("mode 0 three") << 0 << QList<float>{0.75f, 0.5f, 0.25f} << QList<int>{3, 9, 4} << 0.75f;
+    QTest::newRow("mode 1 two") << 1 << QList<float>{0.25f, 0.5f} << QList<int>{3, 9} << 0.4375f;
+    QTest::newRow("mode 2 two is the mean") << 2 << QList<float>{0.25f, 0.5f} << QList<int>{3, 9} << 0.4375f;
+    QTest::newRow("mode 1 three") << 1 << QList<float>{0.5f, 0.25f, 1.0f} << QList<int>{2, 4, 2} << 0.5f;
+    // Largest 1.0 (n 2) with the larger of 0.5 (n 2) and 0.25 (n 4).
+    QTest::newRow("mode 2 three") << 2 << QList<float>{0.5f, 0.25f, 1.0f} << QList<int>{2, 4, 2} << 0.75f;
+    // Equal largest errors: the first is "the largest", the second the larger of the rest.
+    QTest::newRow("mode 2 tie on largest")
+        << 2 << QList<float>{1.0f, 1.0f, 0.5f} << QList<int>{2, 6, 8} << 1.0f;
+    // Equal smaller errors: the earlier section's points count.
+    QTest::newRow("mode 2 tie on others")
+        << 2 << QList<float>{0.5f, 1.0f, 0.5f} << QList<int>{6, 2, 2} << 0.625f;
+}
+
+void TestModule1::combinedError() {
+    QFETCH(int, mode);
+    QFETCH(QList<float>, errors);
+    QFETCH(QList<int>, points);
+    QFETCH(float, expected);
+    QCOMPARE(Module1::CombinedError(mode, errors.constData(), points.constData(), int(errors.size())),
+             expected);
+}
+
+void TestModule1::bestCandidateKeepsTheEarlierOnTies() {
+    KKAIKI::CandidateTable table;
+    QCOMPARE(Module1::BestCandidate(table), 0);
+    const QList<double> errors = {0.5, 0.25, 0.25, double(INFINITY), 0.3};
+    table.CandidateCount = int(errors.size());
+    for (int k = 1; k <= table.CandidateCount; ++k)
+        table.Candidates[at(k)].ErrorValue = errors[k - 1];
+    QCOMPARE(Module1::BestCandidate(table), 2);
+    // Nothing below the start value 1e6: no equation.
+    table.CandidateCount = 1;
+    table.Candidates[1].ErrorValue = 1e6;
+    QCOMPARE(Module1::BestCandidate(table), 0);
+    table.Candidates[1].ErrorValue = double(INFINITY);
+    QCOMPARE(Module1::BestCandidate(table), 0);
 }
 
 void TestModule1::progressBar() {
