@@ -244,6 +244,34 @@ class TestSamplingWindows : public QObject {
         QCOMPARE(f.the<QLineEdit>("Text8")->text(), QStringLiteral(" 12.6"));
     }
 
+    void lineSelectionWhileSamplingShowsThatLine() {
+        DigitizeFixture f;
+        f.calibrate();
+        QTest::mouseClick(f.the<QPushButton>("Command5"), Qt::LeftButton);
+        QWidget* dataSet = f.windows.form21;
+        QVERIFY(dataSet && dataSet->isVisible());
+        QCOMPARE(dataSet->pos(), f.main->pos());
+        QVERIFY(!f.main->isEnabled());
+        f.main->findChild<QRadioButton*>("Option1(1)")->setChecked(true);
+        QCOMPARE(f.state.CurrentLine, qint16(2));
+        QCOMPARE(controlText(dataSet, "Text5"), QStringLiteral("2"));
+        QVERIFY(isControlChecked(dataSet, "Option1(1)"));
+        QVERIFY(control<QWidget>(dataSet, "Text1(1)")->isVisible());
+        QVERIFY(!control<QWidget>(dataSet, "Text1(0)")->isVisible());
+        f.clickImage(560, 40);
+        QCOMPARE(f.state.LineBox[2], QStringLiteral("100,10\r\n"));
+        QCOMPARE(controlText(dataSet, "Text6"), QStringLiteral("1"));
+    }
+
+    void imageWindowPlacesTheMainWindowAtItsRightEdge() {
+        DigitizeFixture f;
+        f.image->move(10, 20);
+        f.image->resize(500, 400);
+        QTest::qWait(20);
+        const QRect frame = f.image->frameGeometry();
+        QCOMPARE(f.main->pos(), QPoint(frame.x() + frame.width(), frame.y()));
+    }
+
     void closingAsksAndCancelReturns() {
         DigitizeFixture f;
         f.calibrate();
