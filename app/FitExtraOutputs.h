@@ -1,6 +1,6 @@
 #pragma once
-// Files tracol-fit writes besides the result file, once the output engine
-// provides them: the worksheet (--worksheet) and the graph-data CSV (--csv).
+// Files tracol-fit writes besides the result file: the worksheet
+// (--worksheet) and the graph-data CSV (--csv), both after the computation.
 // Each output is one entry of extraOutputs(); an entry without a writer is
 // refused before the computation starts.
 

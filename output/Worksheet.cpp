@@ -301,8 +301,12 @@ QStringList worksheetLines(const SharedState& state) {
 }
 
 WorksheetWriteResult WriteWorksheet(const SharedState& state, const QString& folder) {
+    return writeWorksheetFile(state, QDir(folder).filePath(kWorksheetFileName));
+}
+
+WorksheetWriteResult writeWorksheetFile(const SharedState& state, const QString& path) {
     WorksheetWriteResult result;
-    result.path = QDir(folder).filePath(kWorksheetFileName);
+    result.path = path;
     const QStringList lines = worksheetLines(state);
     if (lines.isEmpty()) {
         result.errorText = QStringLiteral("計算結果がありません。");
@@ -315,7 +319,7 @@ WorksheetWriteResult WriteWorksheet(const SharedState& state, const QString& fol
     }
     result.ok = file.finish();
     if (!result.ok)
-        result.errorText = QStringLiteral("書込めません。") + result.path;
+        result.errorText = QStringLiteral("書込めません。");
     return result;
 }
 

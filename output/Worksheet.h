@@ -32,11 +32,14 @@ QStringList worksheetLines(const SharedState& state);
 struct WorksheetWriteResult {
     bool ok = false;
     QString path;      // the worksheet file
-    QString errorText; // the message to show when ok is false
+    QString errorText; // the message to show when ok is false ("書込めません。")
 };
 
 // Writes the whole worksheet to folder/Rrr.csv through AppendWorksheetLine.
 // On failure the previous worksheet stays as it was and the result says why.
 WorksheetWriteResult WriteWorksheet(const SharedState& state, const QString& folder);
+
+// The same worksheet written to a file of any name (tracol-fit --worksheet).
+WorksheetWriteResult writeWorksheetFile(const SharedState& state, const QString& path);
 
 } // namespace tracol

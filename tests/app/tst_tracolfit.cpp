@@ -7,6 +7,7 @@
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cmath>
 
 using namespace tracol;
 
@@ -64,8 +65,9 @@ class TestTracolFit : public QObject {
     void fileRefusals();
     void conditionRefusals_data();
     void conditionRefusals();
-    void notWiredOutputsAreRefused_data();
-    void notWiredOutputsAreRefused();
+    void worksheetAndCsvAreWritten();
+    void unwritableExtraOutput_data();
+    void unwritableExtraOutput();
     void printsTheListsInUtf8();
     void traceComesFirst();
     void conditionsReachTheReport();
@@ -164,19 +166,60 @@ void TestTracolFit::conditionRefusals() {
     QVERIFY(run.out.isEmpty());
 }
 
-void TestTracolFit::notWiredOutputsAreRefused_data() {
+QStringList readLines(const QString& file) {
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly))
+        return {};
+    QStringDecoder decoder("windows-31j");
+    QString text = decoder.decode(in.readAll());
+    if (text.endsWith(QStringLiteral("\r\n")))
+        text.chop(2);
+    return text.split(QStringLiteral("\r\n"));
+}
+
+void TestTracolFit::worksheetAndCsvAreWritten() {
+    const QString worksheet = path("sheet.csv");
+    const QString csv = path("graph.csv");
+    const Run run = runFit({"--worksheet", worksheet, "--csv", csv, twoLines_});
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+
+    // Two Lines: the straight-line layout, Parameter table from row 15.
+    const QStringList sheet = readLines(worksheet);
+    QCOMPARE(sheet.size(), 17);
+    QVERIFY(sheet[0].startsWith(QStringLiteral("\"X=\",\" 5\",\"\",\"0.05\"")));
+    QVERIFY(sheet[1].startsWith(QStringLiteral("\"Para=\",\" 1\"")));
+    QVERIFY(sheet[3].contains(QStringLiteral("K1*B2+K2")));
+    QVERIFY(sheet[8].startsWith(QStringLiteral("\" .5\",\"=2.385*$B$1+1.25\"")));
+    QCOMPARE(sheet[14], QStringLiteral("\"Parameter\",\"\",\"Flg\""));
+
+    // Graph data: 8 + 9 data rows, then curve rows in the Line columns.
+    const QStringList graph = readLines(csv);
+    QCOMPARE(graph.first(), QStringLiteral("X_Data,Data1,Data2,Line1,Line2"));
+    QCOMPARE(graph[1], QStringLiteral("1.5,4.8275"));
+    QCOMPARE(graph[9], QStringLiteral("1.5,,3.5625"));
+    const QStringList curves = graph.mid(18);
+    QVERIFY(curves.size() >= 30);
+    // The first curve point of Parameter 0.5: X = 1.5, Y = 2.385 X + 1.25.
+    QVERIFY(curves.first().startsWith(QStringLiteral("1.5,,,")));
+    QVERIFY(std::fabs(curves.first().section(u',', 3).toDouble() - 4.8275) < 1e-4);
+    for (const QString& row : curves)
+        QVERIFY(row.count(u',') == 3 || row.count(u',') == 4);
+}
+
+void TestTracolFit::unwritableExtraOutput_data() {
     QTest::addColumn<QString>("option");
     QTest::newRow("worksheet") << "--worksheet";
     QTest::newRow("csv") << "--csv";
 }
 
-void TestTracolFit::notWiredOutputsAreRefused() {
+void TestTracolFit::unwritableExtraOutput() {
     QFETCH(QString, option);
-    const QString target = path("extra.out");
+    const QString target = path("no-folder/extra.csv");
     const Run run = runFit({option, target, twoLines_});
-    QCOMPARE(run.status, 2);
-    QVERIFY2(run.err.contains(option + ": not available yet"), qPrintable(run.err));
-    QVERIFY(!QFile::exists(target));
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("書込めません。: ") + target), qPrintable(run.err));
+    QVERIFY(run.out.contains(QStringLiteral("１．処理条件"))); // the computation still ran and reported
 }
 
 void TestTracolFit::printsTheListsInUtf8() {

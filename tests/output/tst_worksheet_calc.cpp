@@ -8,6 +8,9 @@
 // own user profile and HOME in a temporary folder.
 
 #include "OutputFixtures.h"
+#include "data/DataSetPreparation.h"
+#include "fit/Conditions.h"
+#include "fit/Module1.h"
 #include "output/Module70.h"
 #include "output/Worksheet.h"
 
@@ -95,8 +98,37 @@ SharedState sixLines() {
     return state;
 }
 
+// Four Lines entered in descending Parameter order and fitted by the real
+// computation (standard conditions: X-Y polynomials, up to three sections).
+SharedState computedLines() {
+    SharedState state;
+    Conditions::SetStandardValues(state);
+    const double parameters[4] = {30, 20, 10, 5};
+    for (int line = 1; line <= 4; ++line) {
+        const double p = parameters[line - 1];
+        QString points;
+        for (int i = 1; i <= 12; ++i) {
+            const double x = 0.75 * i;
+            const double y = (1 + p / 10) * std::exp(0.45 * x) + 0.05 * x * x;
+            points += QStringLiteral("%1,%2\r\n").arg(x).arg(y, 0, 'g', 7);
+        }
+        state.LineBox[line] = points;
+        state.LineParameter[line] = QString::number(p);
+        countLinePoints(state, line);
+    }
+    if (!prepareComputation(state).ok())
+        return {};
+    Module1::CheckParameters(state);
+    Module1::Hooks hooks;
+    hooks.buildTrace = false;
+    Module1::RunComputation(state, hooks);
+    return state;
+}
+
 SharedState setupFor(int setup) {
     switch (setup) {
+    case 0:
+        return computedLines();
     case 1:
         return oneLine();
     case 2:
@@ -294,7 +326,7 @@ QString quotedRow(const QStringList& cells) {
 // the program's starting value) and whether D4 must say OK.
 struct SheetCase {
     const char* name;
-    int setup; // 1, 2, 4 or 6 Lines
+    int setup; // 1, 2, 4 or 6 Lines; 0 four Lines fitted by the computation
     double b1;
     double b2;
     bool inside;
@@ -324,6 +356,10 @@ const SheetCase kCases[] = {
     {"six Lines, B2 between 12 and 15", 6, 8.8, 13.7, true},
     {"six Lines, B2 at 2", 6, 2.0, 2, true},
     {"six Lines, B1 above", 6, 10.2, 7, false},
+    {"computed four Lines, start values", 0, kStart, kStart, true},
+    {"computed four Lines, B1 and B2 edited", 0, 2.2, 7.5, true},
+    {"computed four Lines, B2 at the largest", 0, 6.6, 30, true},
+    {"computed four Lines, B1 below", 0, 0.6, kStart, false},
 };
 
 // The 21 formula kinds with two coefficient sets at X = 2.5, and at X = -1.5.
@@ -347,6 +383,7 @@ class TestWorksheetInSpreadsheet : public QObject {
     void analyticInterpolation();
     void formulaKinds_data();
     void formulaKinds();
+    void computedSetupIsSplit();
 
   private:
     QTemporaryDir work_;
@@ -491,6 +528,20 @@ void TestWorksheetInSpreadsheet::formulaKinds() {
             std::fabs(value - *expected) <= 1e-6 * std::max(1e-3, std::fabs(*expected)),
             qPrintable(
                 QStringLiteral("sheet %1, program %2").arg(value, 0, 'g', 12).arg(*expected, 0, 'g', 12)));
+}
+
+// The computed sheet is only a real check when the computation split the
+// Lines into sections with equations.
+void TestWorksheetInSpreadsheet::computedSetupIsSplit() {
+    const SharedState state = computedLines();
+    QCOMPARE(state.LinesInUse, qint16(4));
+    int sections = 0;
+    for (int line = 1; line <= 4; ++line) {
+        for (int s = 1; s <= state.FitResult.SectionCount[line]; ++s)
+            QVERIFY(state.FitResult.SectionEqNo[s][line] >= 1);
+        sections += state.FitResult.SectionCount[line];
+    }
+    QVERIFY2(sections > 4, qPrintable(QString::number(sections)));
 }
 
 QTEST_GUILESS_MAIN(TestWorksheetInSpreadsheet)
