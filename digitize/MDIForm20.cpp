@@ -1,6 +1,7 @@
 #include "digitize/MDIForm20.h"
 
 #include "core/NumericText.h"
+#include "data/TextLines.h"
 #include "digitize/CalibrationInputs.h"
 #include "digitize/Form20.h"
 #include "digitize/Form23.h"
@@ -26,16 +27,6 @@ qint32 rounded(double value) {
 
 int px(double twips) {
     return qRound(twips / kTwipsPerPixel);
-}
-
-QString trimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
-        ++first;
-    while (last > first && text[last - 1] == u' ')
-        --last;
-    return text.mid(first, last - first);
 }
 
 QFrame* guideLine(QWidget* parent, const QString& name) {
