@@ -87,7 +87,7 @@ SharedState fourLinesDescending() {
 // Six Lines whose Parameter texts sort differently as texts ("10" < "9").
 SharedState sixLines() {
     SharedState state;
-    const double parameters[6] = {9, 10, 2, 15, 4, 12};
+    const double parameters[6] = {9, 10, 2, 15, 0.5, 12}; // 0.5 is written " .5"
     for (int line = 1; line <= 6; ++line) {
         const double p = parameters[line - 1];
         addCurve(state, line, p,
@@ -355,6 +355,7 @@ const SheetCase kCases[] = {
     {"six Lines, B2 between 9 and 10", 6, 5.5, 9.5, true},
     {"six Lines, B2 between 12 and 15", 6, 8.8, 13.7, true},
     {"six Lines, B2 at 2", 6, 2.0, 2, true},
+    {"six Lines, B2 at the smallest", 6, 4.1, 0.5, true},
     {"six Lines, B1 above", 6, 10.2, 7, false},
     {"computed four Lines, start values", 0, kStart, kStart, true},
     {"computed four Lines, B1 and B2 edited", 0, 2.2, 7.5, true},
