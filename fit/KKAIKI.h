@@ -74,7 +74,8 @@ struct CandidateTable {
 
 // Reads input and fills table (rebuilt from empty) with one candidate per
 // degree of every coordinate system that is possible for all points and not
-// excluded.
+// excluded. (The engine has no event loop: the driver yields through its
+// hook before every regression call.)
 void FitAllCandidates(const FitInput& input, const ExcludedFlags& excluded, CandidateTable& table);
 
 // Gaussian elimination with partial pivoting (ties keep the earliest row).

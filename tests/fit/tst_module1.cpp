@@ -48,6 +48,8 @@ class TestModule1 : public QObject {
     Q_OBJECT
   private slots:
     void sortsAndWritesBackSingleTexts();
+    void emptyYTextComesBackAsZero();
+    void lineWithoutPointsDoesNotStop();
     void lineAtCutoffIsStoredWithOneSection();
     void fourPointLineIsNeverSplit();
     void tenPointsTwoDivisionsKeepLastTrial();
@@ -87,6 +89,30 @@ void TestModule1::sortsAndWritesBackSingleTexts() {
     QCOMPARE(QSet<QString>({y[3], y[4]}), QSet<QString>({"4", "4.5"})); // both kept
     QCOMPARE(x[5], QStringLiteral("3"));
     QCOMPARE(y[5], QStringLiteral("9.000001"));
+}
+
+void TestModule1::emptyYTextComesBackAsZero() {
+    SharedState s;
+    standardConditions(s);
+    addLine(s, 1, {{"1", "2"}, {"2", " "}, {"3", "6"}}, "1");
+    QVERIFY(Module1::RunComputation(s));
+    QCOMPARE(s.PointYText[1][2], QStringLiteral("0"));
+    QCOMPARE(int(s.FitResult.SectionPointCount[1][1]), 3);
+    QCOMPARE(s.List1.at(1), QStringLiteral(" 2< 2,0 >"));
+}
+
+void TestModule1::lineWithoutPointsDoesNotStop() {
+    SharedState s;
+    standardConditions(s);
+    addLine(s, 1, {}, "1");
+    addLine(s, 2, sampled(5, 1, 1, [](double x) { return x * x; }), "2");
+    QVERIFY(Module1::RunComputation(s));
+    QCOMPARE(int(s.FitResult.SectionCount[1]), 1);
+    QCOMPARE(int(s.FitResult.SectionEqNo[1][1]), 0);
+    QCOMPARE(int(s.FitResult.SectionCount[2]), 1);
+    const int eqNo = s.FitResult.SectionEqNo[1][2];
+    QVERIFY2(eqNo == 2 || eqNo == 3, qPrintable(QString::number(eqNo))); // the parabola is met exactly
+    QCOMPARE(s.List4.last(), QString());
 }
 
 void TestModule1::lineAtCutoffIsStoredWithOneSection() {
