@@ -68,15 +68,16 @@ class LineSearch {
         trace(trace::separatorLine());
         countFit();
 
+        // A MaxDivisions below 1 is taken as 1, so that every Line gets a result.
         if (whole.error <= state_.CutoffError || state_.MaxDivisions <= 1 || n <= 4) {
             store(&whole, 1, whole.error);
-            stored_ = true;
         } else {
             bool finished = false;
             if (!twoSectionSearch(whole.error, finished))
                 return false;
             if (!finished && state_.MaxDivisions > 2 && n > 13 && !threeSectionSearch())
                 return false;
+            // A split search that stored no trial leaves the whole-range fit.
             if (!stored_)
                 store(&whole, 1, whole.error);
         }
@@ -105,7 +106,7 @@ class LineSearch {
         return state_.AbortRequested;
     }
 
-    // Step 1: the points sorted by X and written back as single texts.
+    // The points sorted by X and written back as single texts; the extremes.
     void sortAndWriteBack() {
         count_ = std::clamp(int(state_.LoadedLineCount[at(line_)]), 0, kMaxLinePoints);
         std::array<float, kMaxLinePoints + 1> x{};

@@ -237,8 +237,11 @@ class WorksheetBuilder {
     }
 
     // Row k of the Parameter table. B is 1 when B2 lies in [A(k), A(k+1)),
-    // the interval that ends at the largest Parameter being closed; C, the
-    // selection flag, is 1 for the two Lines below and the two above B2.
+    // the interval that ends at the largest Parameter being closed (so B2 at
+    // the largest Parameter still selects the top Lines); the last row starts
+    // no interval (0). C, the selection flag, sums B of the rows k-2..k+1 that
+    // exist: 1 for the two Lines below and the two above B2, 0 when B2 lies
+    // outside the Parameters. A single Line always takes part (B = 1).
     QString parameterRow(int i) const {
         const int k = tableFirstRow_ + i;
         const bool last = i == count_ - 1;

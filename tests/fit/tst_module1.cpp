@@ -52,6 +52,7 @@ class TestModule1 : public QObject {
     void lineWithoutPointsDoesNotStop();
     void lineAtCutoffIsStoredWithOneSection();
     void fourPointLineIsNeverSplit();
+    void zeroDivisionsStoreTheWholeRange();
     void tenPointsTwoDivisionsKeepLastTrial();
     void twoSectionTrialReachingCutoffFinishesLine();
     void fourteenPointsGoToThreeSections();
@@ -146,6 +147,20 @@ void TestModule1::fourPointLineIsNeverSplit() {
     QCOMPARE(int(s.FitResult.SectionCount[1]), 1);
     QCOMPARE(int(s.FitResult.SectionEqNo[1][1]), 0);
     QCOMPARE(s.FitResult.SectionError[1][1], 1e6f);
+    QCOMPARE(s.FitCount, 1);
+}
+
+void TestModule1::zeroDivisionsStoreTheWholeRange() {
+    // MaxDivisions 0 would fit a Line and store nothing; it counts as 1.
+    SharedState s;
+    standardConditions(s);
+    s.MaxDivisions = 0;
+    s.CutoffError = 1e-9f;
+    s.FitResult.SectionCount[1] = 3; // from an earlier computation
+    addLine(s, 1, sampled(20, 1, 0.5, wiggle), "1");
+    QVERIFY(Module1::RunComputation(s));
+    QCOMPARE(int(s.FitResult.SectionCount[1]), 1);
+    QCOMPARE(int(s.FitResult.SectionLastPoint[1][1]), 20);
     QCOMPARE(s.FitCount, 1);
 }
 
