@@ -1,5 +1,6 @@
 #include "data/Form22.h"
 
+#include "ui/DetachChildren.h"
 #include "ui/DirListBox.h"
 #include "ui/DriveListBox.h"
 #include "ui/FileListBox.h"
@@ -92,6 +93,10 @@ Form22::Form22(SharedState& state, Windows& windows, QWidget* parent)
     });
     File1->setPath(Dir1->path());
     Drive1->setDrive(Dir1->path());
+}
+
+Form22::~Form22() {
+    detachChildren(this);
 }
 
 QString& Form22::rememberedPattern() {

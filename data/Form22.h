@@ -27,6 +27,7 @@ class Form22 : public QWidget {
     Q_OBJECT
   public:
     Form22(SharedState& state, Windows& windows, QWidget* parent = nullptr);
+    ~Form22() override;
 
     static inline const QString kBadFileName = QStringLiteral("ファイル名が不正");
     static inline const QString kDriveNotReady = QStringLiteral("ドライブの準備が出来ていません");

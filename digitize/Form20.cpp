@@ -8,6 +8,7 @@
 #include "digitize/MDIForm20.h"
 #include "digitize/Module20.h"
 #include "ui/Controls.h"
+#include "ui/DetachChildren.h"
 #include "ui/PictureBox.h"
 #include "ui/Platform.h"
 #include "ui/WidgetLook.h"
@@ -57,6 +58,10 @@ Form20::Form20(SharedState& state, Windows& windows, QWidget* parent)
     Text7->setGeometry(kMessageArea);
     Command7->setEnabled(false);
     resize(200, px(7875));
+}
+
+Form20::~Form20() {
+    detachChildren(this);
 }
 
 MDIForm20* Form20::imageWindow() const {

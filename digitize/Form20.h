@@ -31,6 +31,7 @@ class Form20 : public QMainWindow, public ConversionView {
     Q_OBJECT
   public:
     Form20(SharedState& state, Windows& windows, QWidget* parent = nullptr);
+    ~Form20() override;
 
     // Start of the program: the start values, the empty clipboard, Line 1, the
     // empty Line boxes and the image window shown.

@@ -7,6 +7,7 @@
 #include "digitize/Form23.h"
 #include "digitize/Module20.h"
 #include "ui/Controls.h"
+#include "ui/DetachChildren.h"
 #include "ui/PictureBox.h"
 #include "ui/Platform.h"
 
@@ -78,6 +79,10 @@ MDIForm20::MDIForm20(SharedState& state, Windows& windows, QWidget* parent)
     connect(Picture1, &PictureBox::clicked, this, &MDIForm20::pictureClicked);
     connect(Picture1, &PictureBox::doubleClicked, this, &MDIForm20::pictureDoubleClicked);
     resize(720, 540);
+}
+
+MDIForm20::~MDIForm20() {
+    detachChildren(this);
 }
 
 Form20* MDIForm20::mainWindow() const {

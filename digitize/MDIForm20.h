@@ -27,6 +27,7 @@ class MDIForm20 : public QWidget, private MarkingView {
     static inline const QColor kGuideColour{192, 192, 255};
 
     MDIForm20(SharedState& state, Windows& windows, QWidget* parent = nullptr);
+    ~MDIForm20() override;
 
     PictureBox* picture() const { return Picture1; }
 
