@@ -103,6 +103,9 @@ void Form20::startSampling() {
             Option1[0]->setChecked(true);
             state_.CurrentLine = 1;
         }
+        // The staged Line texts come back into the emptied boxes below; the
+        // DataSet window recounts an emptied box, so keep them aside first.
+        const auto staged = state_.LineText;
         for (int k = 0; k < kLineCount; ++k) {
             state_.LineBox[k + 1].clear();
             emit windows_.lineBoxChanged(k + 1);
@@ -126,8 +129,12 @@ void Form20::startSampling() {
         }
         setEnabled(false);
         Command5->setEnabled(false);
-        for (int line = 1; line <= kLineCount && !state_.LineText[line].isEmpty(); ++line) {
-            state_.LineBox[line] = trimBlanks(state_.LineText[line]);
+        // Every Line that holds text comes back, not only those before the
+        // first empty one: points sampled into Line 3 alone must not vanish.
+        for (int line = 1; line <= kLineCount; ++line) {
+            if (staged[line].isEmpty())
+                continue;
+            state_.LineBox[line] = trimBlanks(staged[line]);
             emit windows_.lineBoxChanged(line);
         }
     }

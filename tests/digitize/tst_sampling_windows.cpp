@@ -46,6 +46,23 @@ class TestSamplingWindows : public QObject {
         QCOMPARE(changed.last().at(0).toInt(), 3);
     }
 
+    void startingAgainKeepsThePointsOfEveryLine() {
+        DigitizeFixture f;
+        f.calibrate();
+        f.click("Option1(2)");
+        QTest::mouseClick(f.the<QPushButton>("Command5"), Qt::LeftButton);
+        f.clickImage(110, 382);
+        f.clickImage(160, 344);
+        QCOMPARE(f.state.LineText[3], QStringLiteral("10,1\r\n20,2\r\n"));
+        // Back on the main window, sampling starts once more.
+        f.main->setEnabled(true);
+        f.main->findChild<QAction*>("kaisi")->trigger();
+        QCOMPARE(f.state.LineBox[3], QStringLiteral("10,1\r\n20,2\r\n"));
+        QVERIFY(f.state.LineBox[1].isEmpty());
+        f.clickImage(210, 306);
+        QCOMPARE(f.state.LineBox[3], QStringLiteral("10,1\r\n20,2\r\n30,3\r\n"));
+    }
+
     void lineFiveFallsBackToLineOneWhenSamplingStarts() {
         DigitizeFixture f;
         f.calibrate();
