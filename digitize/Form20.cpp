@@ -286,8 +286,12 @@ void Form20::option3Clicked(int axis) {
         const bool positive =
             axis == 0 ? state_.ValXmin > 0 && state_.ValXmax > 0 : state_.ValYmin > 0 && state_.ValYmax > 0;
         if (!positive) {
+            // The check runs before the message: a ready window hides its
+            // message area, and the refusal must stay readable.
             Option2[axis]->setChecked(true);
+            runCheckLogInputs();
             showMessage(axis == 0 ? calibration_messages::kLogXRefused : calibration_messages::kLogYRefused);
+            return;
         }
     }
     runCheckLogInputs();
