@@ -7,6 +7,8 @@
 
 #include "ui/Platform.h"
 
+#include <QScrollBar>
+
 using namespace tracol;
 using testing::DigitizeFixture;
 
@@ -243,6 +245,9 @@ class TestWindowCoupling : public QObject {
         QVERIFY(!timer2->isActive()); // the help stays until it is put away
         QCOMPARE(area->geometry(), twips(0, 15, 2700, 7150));
         QVERIFY(!area->font().italic());
+        // The whole help can be read: what does not fit scrolls.
+        QTest::qWait(20);
+        QVERIFY(area->verticalScrollBar()->maximum() > 0 && area->verticalScrollBar()->isVisible());
         help->trigger();
         QCOMPARE(area->geometry(), twips(0, 120, 2505, 285));
         QVERIFY(area->isHidden());
