@@ -3,8 +3,10 @@
 #include "core/NumericText.h"
 #include "data/DataSetPreparation.h"
 #include "ui/BoxText.h"
+#include "ui/ControlFactory.h"
 #include "ui/Controls.h"
 #include "ui/Twips.h"
+#include "ui/WidgetLook.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -24,6 +26,7 @@ const QColor kMessageColor(255, 0, 255);
 
 constexpr int kBoxLeft = 45, kBoxTop = 928, kBoxWidth = 2655, kBoxHeight = 1710;
 constexpr int kBoxTallHeight = 5460;
+constexpr int kButtonHeight = 360;
 
 const QString kRestrictedHint = QStringLiteral("保存データ参照の為操作が制限されます");
 
@@ -39,45 +42,6 @@ int messageWidth(const QString& message) {
         message == QStringLiteral("数値として判断されない"))
         return 2235;
     return 2700; // notices of this program's own
-}
-
-void setTextColor(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    palette.setColor(QPalette::Text, color);
-    widget->setPalette(palette);
-}
-
-QLineEdit* makeBox(QWidget* parent, const QString& name, int left, int top, int width) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    setTwipsGeometry(box, left, top, width, 300);
-    return box;
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int width) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    setTwipsGeometry(label, left, top, width, 300);
-    return label;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top,
-                        int width) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    setTwipsGeometry(button, left, top, width, 360);
-    return button;
-}
-
-void enableControl(const QWidget* form, const QString& name) {
-    if (auto* widget = control<QWidget>(form, name))
-        widget->setEnabled(true);
-}
-
-void stopTimer(const QWidget* form, const QString& name) {
-    if (auto* timer = control<QTimer>(form, name))
-        timer->stop();
 }
 
 } // namespace
@@ -159,20 +123,25 @@ void Form21::buildControls() {
 
     Text3 = makeBox(this, QStringLiteral("Text3"), 120, 5235, 2235);
     Text3->setReadOnly(true);
-    setTextColor(Text3, kMessageColor);
+    setTextColour(Text3, kMessageColor);
     Text3->installEventFilter(this);
     Text3->setMouseTracking(true);
     Text3->hide();
 
-    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("全保存"), 45, 5580, 1320);
-    Command3 = makeButton(this, QStringLiteral("Command3"), QStringLiteral("選択保存"), 1380, 5580, 1320);
-    Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("全Line削除"), 45, 5970, 1320);
-    Command4 = makeButton(this, QStringLiteral("Command4"), QStringLiteral("選択Line削除"), 1380, 5970, 1320);
-    Command7 =
-        makeButton(this, QStringLiteral("Command7"), QStringLiteral("数値ﾃﾞｰﾀの呼込み"), 45, 6360, 2655);
-    Command6 = makeButton(this, QStringLiteral("Command6"), QStringLiteral("数式算出処理"), 45, 6750, 2655);
-    Command5 =
-        makeButton(this, QStringLiteral("Command5"), QStringLiteral("戻る（初期画面）"), 45, 7140, 2655);
+    Command1 =
+        makeButton(this, QStringLiteral("Command1"), QStringLiteral("全保存"), 45, 5580, 1320, kButtonHeight);
+    Command3 = makeButton(this, QStringLiteral("Command3"), QStringLiteral("選択保存"), 1380, 5580, 1320,
+                          kButtonHeight);
+    Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("全Line削除"), 45, 5970, 1320,
+                          kButtonHeight);
+    Command4 = makeButton(this, QStringLiteral("Command4"), QStringLiteral("選択Line削除"), 1380, 5970, 1320,
+                          kButtonHeight);
+    Command7 = makeButton(this, QStringLiteral("Command7"), QStringLiteral("数値ﾃﾞｰﾀの呼込み"), 45, 6360,
+                          2655, kButtonHeight);
+    Command6 = makeButton(this, QStringLiteral("Command6"), QStringLiteral("数式算出処理"), 45, 6750, 2655,
+                          kButtonHeight);
+    Command5 = makeButton(this, QStringLiteral("Command5"), QStringLiteral("戻る（初期画面）"), 45, 7140,
+                          2655, kButtonHeight);
     for (QWidget* hinted :
          {static_cast<QWidget*>(Command1), static_cast<QWidget*>(Command2), static_cast<QWidget*>(Command3),
           static_cast<QWidget*>(Command4), static_cast<QWidget*>(Command5), static_cast<QWidget*>(Command6),
@@ -215,7 +184,7 @@ void Form21::connectControls() {
     connect(Command5, &QPushButton::clicked, this, &Form21::backToMainWindow);
     connect(Check1, &QCheckBox::toggled, this, [this](bool on) {
         CommentMode = on;
-        setTextColor(Label4, on ? kCommentOn : QColor(Qt::black));
+        setTextColour(Label4, on ? kCommentOn : QColor(Qt::black));
     });
     connect(Timer1, &QTimer::timeout, this, &Form21::followMainWindowLine);
     connect(Timer2, &QTimer::timeout, Text3, &QWidget::hide);
@@ -289,7 +258,7 @@ void Form21::selectLine(int line) {
     Text2->setText(state_.LineParameter[line]);
     parameterEdited_ = false;
     setControlChecked(windows_.form20, indexedName(QStringLiteral("Option1"), line - 1), true);
-    setTextColor(Label3[line - 1], state_.LineBox[line].isEmpty() ? QColor(Qt::black) : kMarkedLabel);
+    setTextColour(Label3[line - 1], state_.LineBox[line].isEmpty() ? QColor(Qt::black) : kMarkedLabel);
     Text5->setText(numtext::plainInteger(line));
     if (windows_.form20)
         resize(width(), windows_.form20->height());
@@ -307,11 +276,11 @@ void Form21::markLineLabels() {
     for (int line = 1; line <= kLineCount; ++line) {
         QLabel* label = Label3[line - 1];
         if (state_.LineBox[line].size() > 2) {
-            setTextColor(label, kMarkedLabel);
+            setTextColour(label, kMarkedLabel);
         } else {
             if (!state_.LineBox[line].isEmpty())
                 setLineBox(line, QString());
-            setTextColor(label, Qt::black);
+            setTextColour(label, Qt::black);
         }
         QFont font = label->font();
         font.setBold(line == selected);
@@ -340,7 +309,7 @@ void Form21::showLineBoxText(int line) {
     showingLineBox_ = false;
     countPoints(line);
     if (state_.LineBox[line].isEmpty())
-        setTextColor(Label3[line - 1], Qt::black);
+        setTextColour(Label3[line - 1], Qt::black);
 }
 
 void Form21::countPoints(int line) {
@@ -374,7 +343,7 @@ void Form21::toggleBoxHeight(int line) {
 void Form21::deleteAllLines() {
     for (int line = 1; line <= kLineCount; ++line) {
         setLineBox(line, QString());
-        setTextColor(Label3[line - 1], Qt::black);
+        setTextColour(Label3[line - 1], Qt::black);
         Text6->setText(QStringLiteral("0"));
         state_.PointCount[line] = 0;
         state_.LineText[line].clear();

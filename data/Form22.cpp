@@ -1,5 +1,6 @@
 #include "data/Form22.h"
 
+#include "ui/ControlFactory.h"
 #include "ui/DetachChildren.h"
 #include "ui/DirListBox.h"
 #include "ui/DriveListBox.h"
@@ -16,12 +17,6 @@
 namespace tracol {
 
 namespace {
-
-template <typename T> T* named(T* widget, const QString& name, QRect geometry) {
-    widget->setObjectName(name);
-    widget->setGeometry(geometry);
-    return widget;
-}
 
 // The folder part of a path: the text before its last separator (the root
 // itself for a file in the root).

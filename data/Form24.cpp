@@ -3,6 +3,7 @@
 #include "data/DataSetFile.h"
 #include "data/SaveNameChecks.h"
 #include "data/SavedLines.h"
+#include "ui/ControlFactory.h"
 #include "ui/Controls.h"
 #include "ui/DirListBox.h"
 #include "ui/DriveListBox.h"
@@ -23,6 +24,7 @@ namespace {
 
 const QColor kRed(255, 0, 0);
 const QColor kDarkGreen(0, 128, 0);
+constexpr int kButtonHeight = 390;
 
 QString titleOfKind(int kind) {
     switch (kind) {
@@ -39,23 +41,6 @@ QString titleOfKind(int kind) {
     default:
         return QString();
     }
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top,
-                        int width) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    setTwipsGeometry(button, left, top, width, 390);
-    return button;
-}
-
-void showWindow(QWidget* window) {
-    if (!window)
-        return;
-    window->setEnabled(true);
-    window->show();
-    window->raise();
-    window->activateWindow();
 }
 
 } // namespace
@@ -102,11 +87,15 @@ void Form24::buildControls() {
     setTwipsGeometry(Text2, 120, 3930, 5760, 330);
     Text2->hide();
 
-    Command4 = makeButton(this, QStringLiteral("Command4"), QString(), 120, 4380, 2700);
-    Command5 = makeButton(this, QStringLiteral("Command5"), QStringLiteral("了解"), 120, 4380, 1320);
-    Command6 = makeButton(this, QStringLiteral("Command6"), QStringLiteral("ＮＧ"), 1500, 4380, 1320);
-    Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("戻る"), 2940, 4380, 1440);
-    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("ｷｬﾝｾﾙ"), 4440, 4380, 1440);
+    Command4 = makeButton(this, QStringLiteral("Command4"), QString(), 120, 4380, 2700, kButtonHeight);
+    Command5 =
+        makeButton(this, QStringLiteral("Command5"), QStringLiteral("了解"), 120, 4380, 1320, kButtonHeight);
+    Command6 =
+        makeButton(this, QStringLiteral("Command6"), QStringLiteral("ＮＧ"), 1500, 4380, 1320, kButtonHeight);
+    Command2 =
+        makeButton(this, QStringLiteral("Command2"), QStringLiteral("戻る"), 2940, 4380, 1440, kButtonHeight);
+    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("ｷｬﾝｾﾙ"), 4440, 4380, 1440,
+                          kButtonHeight);
     Command5->hide();
     Command6->hide();
 

@@ -3,6 +3,7 @@
 #include "core/NumericText.h"
 #include "data/SavedLines.h"
 #include "ui/BoxText.h"
+#include "ui/ControlFactory.h"
 #include "ui/Controls.h"
 #include "ui/Twips.h"
 
@@ -27,27 +28,7 @@ const QString Form50::kReplaceQuestion = QStringLiteral(
 
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int width) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    setTwipsGeometry(label, left, top, width, 300);
-    return label;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top,
-                        int width) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    setTwipsGeometry(button, left, top, width, 390);
-    return button;
-}
-
-void showWindow(QWidget* window) {
-    if (!window)
-        return;
-    window->setEnabled(true);
-    window->show();
-}
+constexpr int kButtonHeight = 390;
 
 } // namespace
 
@@ -73,8 +54,10 @@ void Form50::buildControls() {
     makeLabel(this, QStringLiteral("Label7"), QStringLiteral("No"), 3300, 60, 400);
     Label6 = makeLabel(this, QStringLiteral("Label6"), QStringLiteral("1"), 3720, 60, 600);
     makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Parameter"), 120, 480, 1200);
-    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("←"), 3360, 450, 600);
-    Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("→"), 4020, 450, 600);
+    Command1 =
+        makeButton(this, QStringLiteral("Command1"), QStringLiteral("←"), 3360, 450, 600, kButtonHeight);
+    Command2 =
+        makeButton(this, QStringLiteral("Command2"), QStringLiteral("→"), 4020, 450, 600, kButtonHeight);
     makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Ｘ、Ｙデータ"), 120, 900, 2000);
     makeLabel(this, QStringLiteral("Label4"), QStringLiteral("ﾃﾞｰﾀ数"), 120, 4320, 1000);
 
@@ -100,13 +83,18 @@ void Form50::buildControls() {
     Check1->installEventFilter(this);
     makeLabel(this, QStringLiteral("Label8"), QStringLiteral("ｺﾒﾝﾄON/OFF"), 2700, 4320, 1500);
 
-    Command3 = makeButton(this, QStringLiteral("Command3"), QStringLiteral("数式算出処理"), 120, 4740, 2200);
-    Command6 = makeButton(this, QStringLiteral("Command6"), QStringLiteral("全データ保存"), 2400, 4740, 2220);
-    Command7 = makeButton(this, QStringLiteral("Command7"), QStringLiteral("選択Line削除"), 120, 5190, 2200);
-    Command8 =
-        makeButton(this, QStringLiteral("Command8"), QStringLiteral("ｶﾝﾏ区切り変換"), 2400, 5190, 2220);
-    Command4 = makeButton(this, QStringLiteral("Command4"), QStringLiteral("戻る"), 120, 5640, 2200);
-    Command5 = makeButton(this, QStringLiteral("Command5"), QStringLiteral("？"), 2400, 5640, 600);
+    Command3 = makeButton(this, QStringLiteral("Command3"), QStringLiteral("数式算出処理"), 120, 4740, 2200,
+                          kButtonHeight);
+    Command6 = makeButton(this, QStringLiteral("Command6"), QStringLiteral("全データ保存"), 2400, 4740, 2220,
+                          kButtonHeight);
+    Command7 = makeButton(this, QStringLiteral("Command7"), QStringLiteral("選択Line削除"), 120, 5190, 2200,
+                          kButtonHeight);
+    Command8 = makeButton(this, QStringLiteral("Command8"), QStringLiteral("ｶﾝﾏ区切り変換"), 2400, 5190, 2220,
+                          kButtonHeight);
+    Command4 =
+        makeButton(this, QStringLiteral("Command4"), QStringLiteral("戻る"), 120, 5640, 2200, kButtonHeight);
+    Command5 =
+        makeButton(this, QStringLiteral("Command5"), QStringLiteral("？"), 2400, 5640, 600, kButtonHeight);
     for (QWidget* hinted : {static_cast<QWidget*>(Command4), static_cast<QWidget*>(Command6),
                             static_cast<QWidget*>(Command7), static_cast<QWidget*>(Command8)})
         hinted->installEventFilter(this);

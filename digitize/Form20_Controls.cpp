@@ -3,6 +3,7 @@
 #include "digitize/Form20.h"
 
 #include "core/NumericText.h"
+#include "ui/ControlFactory.h"
 #include "ui/Controls.h"
 
 #include <QAction>
@@ -21,17 +22,6 @@
 namespace tracol {
 
 namespace {
-
-template <typename T> T* named(T* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-QLineEdit* valueEdit(QWidget* parent, const QString& name, QRect geometry) {
-    auto* edit = named(new QLineEdit(parent), name);
-    edit->setGeometry(geometry);
-    return edit;
-}
 
 QAction* menuAction(QMenu* menu, const QString& name, const QString& caption) {
     QAction* action = menu->addAction(caption);
@@ -86,7 +76,8 @@ void Form20::buildControls() {
         baseBox_[box] = named(new QCheckBox(QString::fromUtf8(baseCaptions[box]), Frame1),
                               QStringLiteral("Check%1").arg(box));
         baseBox_[box]->setGeometry(6, top, 84, 20);
-        valueBox_[box + 2] = valueEdit(Frame1, QStringLiteral("Text%1").arg(box + 2), QRect(92, top, 98, 20));
+        valueBox_[box + 2] =
+            named(new QLineEdit(Frame1), QStringLiteral("Text%1").arg(box + 2), QRect(92, top, 98, 20));
     }
     Command4 = named(new QPushButton(QStringLiteral("基本座標の確定"), Frame1), QStringLiteral("Command4"));
     Command4->setGeometry(6, 99, 184, 22);
@@ -112,19 +103,19 @@ void Form20::buildControls() {
     Label8->setGeometry(6, 35, 184, 16);
     Check6 = named(new QCheckBox(QStringLiteral("Ｘｍid"), Frame2), QStringLiteral("Check6"));
     Check6->setGeometry(6, 52, 84, 20);
-    Text10 = valueEdit(Frame2, QStringLiteral("Text10"), QRect(92, 52, 98, 20));
+    Text10 = named(new QLineEdit(Frame2), QStringLiteral("Text10"), QRect(92, 52, 98, 20));
     Check7 = named(new QCheckBox(QStringLiteral("Ｙｍid"), Frame2), QStringLiteral("Check7"));
     Check7->setGeometry(6, 75, 84, 20);
-    Text11 = valueEdit(Frame2, QStringLiteral("Text11"), QRect(92, 75, 98, 20));
+    Text11 = named(new QLineEdit(Frame2), QStringLiteral("Text11"), QRect(92, 75, 98, 20));
 
     Label9 = named(new QLabel(QStringLiteral("X/Yサンプリング値"), central), QStringLiteral("Label9"));
     Label9->setGeometry(6, 287, 130, 16);
     Check5 = named(new QCheckBox(central), QStringLiteral("Check5"));
     Check5->setGeometry(178, 286, 18, 18);
-    Text8 = valueEdit(central, QStringLiteral("Text8"), QRect(4, 304, 95, 20));
-    Text9 = valueEdit(central, QStringLiteral("Text9"), QRect(101, 304, 95, 20));
-    Text1 = valueEdit(central, QStringLiteral("Text1"), QRect(4, 326, 95, 20));
-    Text2 = valueEdit(central, QStringLiteral("Text2"), QRect(101, 326, 95, 20));
+    Text8 = named(new QLineEdit(central), QStringLiteral("Text8"), QRect(4, 304, 95, 20));
+    Text9 = named(new QLineEdit(central), QStringLiteral("Text9"), QRect(101, 304, 95, 20));
+    Text1 = named(new QLineEdit(central), QStringLiteral("Text1"), QRect(4, 326, 95, 20));
+    Text2 = named(new QLineEdit(central), QStringLiteral("Text2"), QRect(101, 326, 95, 20));
 
     Frame4 = named(new QGroupBox(QStringLiteral("データ読取り"), central), QStringLiteral("Frame4"));
     Frame4->setGeometry(2, 348, 196, 96);

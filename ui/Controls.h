@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 namespace tracol {
@@ -37,6 +38,16 @@ inline void setControlChecked(const QWidget* form, const QString& name, bool che
 inline bool isControlChecked(const QWidget* form, const QString& name) {
     const auto* button = control<QAbstractButton>(form, name);
     return button && button->isChecked();
+}
+
+inline void enableControl(const QWidget* form, const QString& name) {
+    if (auto* widget = control<QWidget>(form, name))
+        widget->setEnabled(true);
+}
+
+inline void stopTimer(const QWidget* form, const QString& name) {
+    if (auto* timer = control<QTimer>(form, name))
+        timer->stop();
 }
 
 } // namespace tracol
