@@ -7,6 +7,7 @@
 #include "data/PointLimit.h"
 #include "fit/Conditions.h"
 #include "fit/Module1.h"
+#include "output/CsvExtensionRule.h"
 
 #include <array>
 
@@ -86,11 +87,12 @@ int setConditions(SharedState& state, const FitOptions& options, QTextStream& er
 int runFitCommand(const FitOptions& options, QTextStream& out, QTextStream& err) {
     SharedState state;
     const std::vector<ExtraOutput> extras = extraOutputs(options.worksheetPath, options.csvPath);
-    for (const ExtraOutput& extra : extras) {
-        if (!extra.path.isEmpty() && !extra.write) {
-            err << extra.option << ": not available yet\n";
-            return kExitRefusedInput;
-        }
+    // The save dialog would ask before writing graph data under another
+    // extension; a command cannot ask, so it says so and writes all the same.
+    if (!options.csvPath.isEmpty()) {
+        const QString warning = csvExtensionWarning(kCsvPurposeGraphData, options.csvPath);
+        if (!warning.isEmpty())
+            err << "--csv " << options.csvPath << ": " << warning << '\n';
     }
 
     if (const int status = setConditions(state, options, err); status != kExitOk)

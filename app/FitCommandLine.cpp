@@ -115,11 +115,20 @@ Output:
   --trace            print the fitting trace (List1) before them
   --result FILE      also write the "全結果保存" file (data sets, summary,
                      equations, relation formulas; code page 932)
-  --worksheet FILE   also write the worksheet with live formulas
-  --csv FILE         also write the graph-data CSV file
-                     (these two are refused with "not available yet" until
-                     they are wired in)
+  --worksheet FILE   also write the worksheet of "図算出表(Excel)表示": a CSV
+                     file with live formulas that a spreadsheet computes
+                     (the equation of the Lines around Para= at X=; code
+                     page 932)
+  --csv FILE         also write the graph data of "CSV_File": the points of
+                     every Line and 30 points on every section's curve
+                     (code page 932; a name not ending in .csv is written
+                     all the same, with "拡張子がCSVではない。ＯＫ？" on
+                     standard error)
   --help             print this text
+
+An option's value may also follow an equals sign (--mode=1); "--" ends the
+options, so that a DATAFILE may begin with "--". A Line with more than 100
+points is computed with its first 100, and a notice says so on standard error.
 
 Exit status:
   0  the computation ran and every file asked for was written

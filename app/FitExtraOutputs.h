@@ -1,8 +1,7 @@
 #pragma once
 // Files tracol-fit writes besides the result file: the worksheet
 // (--worksheet) and the graph-data CSV (--csv), both after the computation.
-// Each output is one entry of extraOutputs(); an entry without a writer is
-// refused before the computation starts.
+// Each output is one entry of extraOutputs().
 
 #include "core/SharedState.h"
 
@@ -17,7 +16,7 @@ struct ExtraOutput {
     QString option; // "--worksheet", "--csv"
     QString path;   // FILE given with the option; empty = not asked for
     // Writes the file after the computation; returns the message to print on
-    // failure, empty on success. Empty function: not available yet.
+    // failure, empty on success.
     std::function<QString(SharedState&, const QString& path)> write;
 };
 

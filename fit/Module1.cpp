@@ -100,10 +100,20 @@ class LineSearch {
             hooks_.progress(state_.FitCount);
     }
 
-    // After a trial: yield and report whether an abort was requested.
-    bool trialEndsComputation() {
+    // The end of a split trial: its combined error (an exact 0 taken as
+    // 1e-10, so that its Gr has a logarithm), the deviation line, the fit
+    // count, a yield. No value when an abort was requested meanwhile.
+    std::optional<float> endTrial(const SectionFit* sections, int count) {
+        float e = combinedError(state_.ErrorMode, sections, count);
+        if (e == 0)
+            e = 1e-10f;
+        trace(trace::deviationLine(e));
+        trace(trace::separatorLine());
+        countFit();
         yield();
-        return state_.AbortRequested;
+        if (state_.AbortRequested)
+            return std::nullopt;
+        return e;
     }
 
     // The points sorted by X and written back as single texts; the extremes.
@@ -246,14 +256,10 @@ class LineSearch {
             SectionFit s[2];
             s[0] = fitSection(2, 0, c1 - 1);
             s[1] = fitSection(2, c1 - 1, n - 1);
-            float e = combinedError(state_.ErrorMode, s, 2);
-            if (e == 0)
-                e = 1e-10f;
-            trace(trace::deviationLine(e));
-            trace(trace::separatorLine());
-            countFit();
-            if (trialEndsComputation())
+            const std::optional<float> combined = endTrial(s, 2);
+            if (!combined)
                 return false;
+            float e = *combined;
             if (e < s[1].error)
                 e = s[1].error;
             if (e <= best || keepEveryTrial) {
@@ -294,14 +300,10 @@ class LineSearch {
                 }
                 s[1] = fitSection(3, c1 - 1, secondSplit);
                 s[2] = fitSection(3, secondSplit, n - 1);
-                float e = combinedError(state_.ErrorMode, s, 3);
-                if (e == 0)
-                    e = 1e-10f;
-                trace(trace::deviationLine(e));
-                trace(trace::separatorLine());
-                countFit();
-                if (trialEndsComputation())
+                const std::optional<float> combined = endTrial(s, 3);
+                if (!combined)
                     return false;
+                const float e = *combined;
                 ++threeSectionTrials_;
                 if (e < best) {
                     store(s, 3, e);

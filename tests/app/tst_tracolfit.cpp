@@ -66,6 +66,8 @@ class TestTracolFit : public QObject {
     void conditionRefusals_data();
     void conditionRefusals();
     void worksheetAndCsvAreWritten();
+    void csvExtensionIsNoticed_data();
+    void csvExtensionIsNoticed();
     void unwritableExtraOutput_data();
     void unwritableExtraOutput();
     void printsTheListsInUtf8();
@@ -95,6 +97,9 @@ void TestTracolFit::helpDescribesEverything() {
                                "--worksheet", "--csv", "DATAFILE", "Exit status"})
         QVERIFY2(run.out.contains(QLatin1String(option)), option);
     QVERIFY(run.out.contains(QStringLiteral("全結果保存")));
+    // Every output the command writes is described as available.
+    QVERIFY2(!run.out.contains(QLatin1String("not available")), qPrintable(run.out));
+    QVERIFY(run.out.contains(QStringLiteral("--mode=1")));
 }
 
 void TestTracolFit::commandLineRefusals_data() {
@@ -205,6 +210,28 @@ void TestTracolFit::worksheetAndCsvAreWritten() {
     QVERIFY(std::fabs(curves.first().section(u',', 3).toDouble() - 4.8275) < 1e-4);
     for (const QString& row : curves)
         QVERIFY(row.count(u',') == 3 || row.count(u',') == 4);
+}
+
+void TestTracolFit::csvExtensionIsNoticed_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("noticed");
+    QTest::newRow("csv") << "graph.csv" << false;
+    QTest::newRow("capitals") << "GRAPH.CSV" << false;
+    QTest::newRow("four characters") << "graph.csvx" << false;
+    QTest::newRow("txt") << "graph.txt" << true;
+    QTest::newRow("none") << "graph" << true;
+}
+
+// A graph-data name that the save dialog would question is written all the
+// same, with the dialog's question on standard error.
+void TestTracolFit::csvExtensionIsNoticed() {
+    QFETCH(QString, name);
+    QFETCH(bool, noticed);
+    const QString target = path(name);
+    const Run run = runFit({"--csv", target, twoLines_});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err.contains(QStringLiteral("拡張子がCSVではない。ＯＫ？")), noticed);
+    QVERIFY(QFile::exists(target));
 }
 
 void TestTracolFit::unwritableExtraOutput_data() {
