@@ -81,6 +81,9 @@ void markXmax(SharedState& s, double x, double y, MarkingView& view) {
         drawYAxis(s, view);
     }
     view.drawBaseMark(s.CursorX, s.CursorY);
+    // The first Xmax mark of the run remembers the size its mark was drawn with.
+    if (s.MarkSizeCache == 0)
+        s.MarkSizeCache = s.MarkSize;
     if (s.PixXmin != 0) {
         view.checkBaseBox(1);
         drawXAxis(s, view);

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextEdit>
@@ -285,8 +286,12 @@ void Form20::option3Clicked(int axis) {
         const bool positive =
             axis == 0 ? state_.ValXmin > 0 && state_.ValXmax > 0 : state_.ValYmin > 0 && state_.ValYmax > 0;
         if (!positive) {
+            // The check runs before the message: a ready window hides its
+            // message area, and the refusal must stay readable.
             Option2[axis]->setChecked(true);
+            runCheckLogInputs();
             showMessage(axis == 0 ? calibration_messages::kLogXRefused : calibration_messages::kLogYRefused);
+            return;
         }
     }
     runCheckLogInputs();
@@ -624,15 +629,21 @@ void Form20::closeEvent(QCloseEvent* event) {
 bool Form20::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseMove) {
-        if (watched == Frame1 || watched == Frame2)
+        // A move over a control reaches its frame or the background too (the
+        // control does not take it); only the frame's or the window's own
+        // surface counts, or the hint of Command4 would vanish at once.
+        const auto* move = static_cast<QMouseEvent*>(event);
+        const auto* surface = qobject_cast<QWidget*>(watched);
+        const bool onSurface = surface && !surface->childAt(move->position().toPoint());
+        if ((watched == Frame1 || watched == Frame2) && onSurface)
             autoConfirmOver(watched == Frame1);
-        else if (watched == centralWidget())
+        else if (watched == centralWidget() && onSurface)
             backgroundMouseMove();
         else if (watched == Command6)
             showHint(QStringLiteral("座標指示と座標値を全てクリアします"));
         else if (watched == Check5)
             showHint(QStringLiteral("数値表示の変更(通常 or 指数)"));
-        else if (watched == Command4) {
+        else if (watched == Command4 && Command4->isEnabled()) {
             const CalibrationInputs in = calibrationInputs();
             if (in.checkedCount() == 4 && !in.anyValueEmpty() && state_.ValXmin < state_.ValXmax &&
                 state_.ValYmin < state_.ValYmax && !confirmedOnce_)

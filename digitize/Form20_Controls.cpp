@@ -96,8 +96,8 @@ void Form20::buildControls() {
                               indexedName(QStringLiteral("Option3"), axis));
         group->addButton(Option2[axis]);
         group->addButton(Option3[axis]);
-        Option2[axis]->setGeometry(6 + axis * 96, 14, 36, 20);
-        Option3[axis]->setGeometry(42 + axis * 96, 14, 58, 20);
+        Option2[axis]->setGeometry(6 + axis * 94, 14, 30, 20);
+        Option3[axis]->setGeometry(36 + axis * 94, 14, 60, 20);
     }
     Label8 = named(new QLabel(QStringLiteral("中間座標補正処理"), Frame2), QStringLiteral("Label8"));
     Label8->setGeometry(6, 35, 184, 16);
@@ -141,6 +141,9 @@ void Form20::buildControls() {
     // Message area and help text; red, above everything else while shown.
     Text7 = named(new QTextEdit(central), QStringLiteral("Text7"));
     Text7->setReadOnly(true);
+    QFont messageFont = Text7->font();
+    messageFont.setPointSize(9);
+    Text7->setFont(messageFont);
     Text7->setTextColor(QColor(255, 0, 0));
     Text7->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Text7->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

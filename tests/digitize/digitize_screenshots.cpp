@@ -14,6 +14,9 @@ int main(int argc, char** argv) {
     QTest::qWait(200);
     f.main->grab().save(folder + "/form20_start.png");
     f.calibrate();
+    f.moveOver(f.picture, QPoint(310, 230));
+    QTest::qWait(200);
+    f.main->grab().save(folder + "/form20_ready.png");
     f.type("Text10", "50");
     f.click("Check6");
     f.click("Command5");

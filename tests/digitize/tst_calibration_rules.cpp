@@ -226,6 +226,20 @@ class TestCalibrationRules : public QObject {
         QVERIFY(!isBasePointMarked(state, box));
     }
 
+    void firstXmaxMarkRemembersTheMarkSize() {
+        SharedState state;
+        RecordingView view;
+        state.MarkSize = 255;
+        markBasePoint(state, 1, 900, 6300, view);
+        QCOMPARE(state.MarkSizeCache, 0.0f); // the origin does not count
+        markBasePoint(state, 2, 8400, 6300, view);
+        QCOMPARE(state.MarkSizeCache, 255.0f);
+        state.MarkSize = 300;
+        forgetBasePoint(state, 2);
+        markBasePoint(state, 2, 7000, 6300, view);
+        QCOMPARE(state.MarkSizeCache, 255.0f); // only the first Xmax mark
+    }
+
     void onlyOneUnmarkedPointWaits() {
         SharedState state;
         state.XminMarked = state.YminMarked = true;

@@ -70,6 +70,17 @@ class TestCalibrationWindows : public QObject {
         QCOMPARE(f.message(), message);
     }
 
+    void refusedLogarithmicAxisIsExplainedInAReadyWindow() {
+        DigitizeFixture f;
+        f.calibrate(); // X from 0: Log(X) cannot be chosen
+        QVERIFY(f.enabled("Command5"));
+        f.click("Option3(0)");
+        QVERIFY(f.checked("Option2(0)"));
+        QCOMPARE(f.message(), QStringLiteral("<Select Error>                       Ｘmax<= 0 Or Ｘmin<= 0"));
+        QVERIFY(f.enabled("Command5")); // still ready on the linear axis
+        QVERIFY(f.state.BaseConfirmed && !f.state.NotReady);
+    }
+
     void originStaysWhileXmaxAndYmaxAreSet() {
         DigitizeFixture f;
         f.calibrate();

@@ -5,6 +5,7 @@
 #include "ui/DirListBox.h"
 #include "ui/FileListBox.h"
 
+#include <QComboBox>
 #include <QMessageBox>
 #include <QTemporaryDir>
 
@@ -91,6 +92,25 @@ class TestForm22Image : public QObject {
         QCOMPARE(d.the<QLabel>("Label2")->text(), QStringLiteral("画像呼込み"));
         QCOMPARE(d.the<QLineEdit>("Text4")->text(), QStringLiteral("*.BMP;*.JPG"));
         QCOMPARE(d.files(), (QStringList{"broken.bmp", "graph.bmp", "photo.JpG"}));
+    }
+
+    void driveThatIsNotReadyIsRefused() {
+        DigitizeFixture f;
+        DialogDriver d{f};
+        ImageFolder folder;
+        d.open(folder);
+        auto* drives = d.the<QComboBox>("Drive1");
+        const QString before = drives->currentText();
+        // A drive whose device is unavailable: listed, but it cannot be entered.
+        const QString absent = QDir::toNativeSeparators(folder.dir.filePath("absent-drive/"));
+        drives->addItem(absent);
+        drives->setCurrentIndex(drives->count() - 1);
+        emit drives->textActivated(absent); // chosen as a user would
+        QCOMPARE(d.message(), QStringLiteral("ドライブの準備が出来ていません"));
+        QCOMPARE(drives->currentText(), before); // back to the folder's drive
+        QCOMPARE(d.the<DirListBox>("Dir1")->path(), QDir::toNativeSeparators(folder.dir.path()));
+        QCOMPARE(d.files(), (QStringList{"broken.bmp", "graph.bmp", "photo.JpG"}));
+        QVERIFY(d.dialog()->isVisible());
     }
 
     void loadingAnImageResetsLinesAndCalibration() {
