@@ -102,9 +102,12 @@ not given keep the standard conditions):
   --cutoff E         cutoff error, greater than 0 and less than 0.75
                      (standard 0.00076); E or D may start the exponent
   --mode 0|1|2       error evaluation: 0 largest section error, 1 mean of all
-                     section errors, 2 mean of the two largest (standard 2)
-  --sections 1|2|3   maximum number of sections of a Line (standard 3)
-  --systems LETTERS  coordinate systems to fit, any of A..G (standard A):
+                     section errors weighted by their points, 2 the same
+                     over the two largest (standard 2)
+  --sections 1|2|3   maximum number of sections of a Line (standard 3); a
+                     value from 0.5 up to 3.01 is rounded (2.5 gives 2)
+  --systems LETTERS  coordinate systems to fit, any of A..G in either case
+                     (standard A):
                      A X-Y, B Ln(X)-Y, C X-Ln(Y), D Ln(X)-Ln(Y), E 1/X-Y,
                      F X-1/Y, G 1/X-1/Y
 
@@ -120,7 +123,7 @@ Output:
                      (the equation of the Lines around Para= at X=; code
                      page 932)
   --csv FILE         also write the graph data of "CSV_File": the points of
-                     every Line and 30 points on every section's curve
+                     every Line and up to 30 points on every section's curve
                      (code page 932; a name not ending in .csv is written
                      all the same, with "拡張子がCSVではない。ＯＫ？" on
                      standard error)

@@ -123,16 +123,16 @@ std::optional<qint16> MaxDivisionsFromText(const QString& text) {
 DecideResult Decide(SharedState& state, const std::array<bool, 7>& excludedChecked, const QString& text1,
                     const QString& text2, const QString& text3) {
     DecideResult result;
-    int included = 0;
-    for (size_t j = 0; j < 7; ++j) {
-        state.ExcludedSystems[j + 1] = excludedChecked[j] ? 1 : 0;
-        if (!excludedChecked[j])
-            ++included;
-    }
+    const auto included = std::count(excludedChecked.begin(), excludedChecked.end(), false);
+    // With no system left the window stays open, and "ｷｬﾝｾﾙ" does not restore
+    // the systems: the refused choice is not taken over, or every later fit
+    // would find no equation at all.
     if (included == 0) {
         result.noSystemIncluded = true;
         return result;
     }
+    for (size_t j = 0; j < 7; ++j)
+        state.ExcludedSystems[j + 1] = excludedChecked[j] ? 1 : 0;
     state.AllSystemsFlag = included == 7;
 
     const QString cutoffText = text2.trimmed();

@@ -84,9 +84,9 @@ struct DecideResult {
 };
 
 // "決定": excludedChecked[j] = Check1(j) (j = 0..6, checked = excluded),
-// text1/text2/text3 = mode, cutoff and divisions texts. Writes ExcludedSystems
-// and AllSystemsFlag, then (when a system is included) CutoffError and
-// ErrorMode for the fields that pass.
+// text1/text2/text3 = mode, cutoff and divisions texts. When a system is
+// included: writes ExcludedSystems and AllSystemsFlag, then CutoffError and
+// ErrorMode for the fields that pass. With none included nothing changes.
 DecideResult Decide(SharedState& state, const std::array<bool, 7>& excludedChecked, const QString& text1,
                     const QString& text2, const QString& text3);
 

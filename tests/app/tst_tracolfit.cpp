@@ -66,6 +66,8 @@ class TestTracolFit : public QObject {
     void conditionRefusals_data();
     void conditionRefusals();
     void worksheetAndCsvAreWritten();
+    void everyConditionEndToEnd_data();
+    void everyConditionEndToEnd();
     void csvExtensionIsNoticed_data();
     void csvExtensionIsNoticed();
     void unwritableExtraOutput_data();
@@ -210,6 +212,112 @@ void TestTracolFit::worksheetAndCsvAreWritten() {
     QVERIFY(std::fabs(curves.first().section(u',', 3).toDouble() - 4.8275) < 1e-4);
     for (const QString& row : curves)
         QVERIFY(row.count(u',') == 3 || row.count(u',') == 4);
+}
+
+void TestTracolFit::everyConditionEndToEnd_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("sections");
+    const char* const modeNames[] = {"最高誤差", "平均誤差", "上位２式平均誤差"};
+    for (int mode = 0; mode <= 2; ++mode) {
+        for (int sections = 1; sections <= 3; ++sections)
+            QTest::addRow("mode %d, %d sections (%s)", mode, sections, modeNames[mode]) << mode << sections;
+    }
+}
+
+// Four Lines of bent, noisy data given out of parameter order, all seven
+// systems: every list, the result file, the worksheet and the graph data
+// must agree with each other for every mode and section limit.
+void TestTracolFit::everyConditionEndToEnd() {
+    QFETCH(int, mode);
+    QFETCH(int, sections);
+    const QString data = path("bent.dat");
+    if (!QFile::exists(data)) {
+        QString text;
+        const double parameters[] = {20, 5, 10, 7.5};
+        for (int line = 0; line < 4; ++line) {
+            QString points;
+            const int count = 16 + 7 * line;
+            for (int i = 0; i < count; ++i) {
+                const double x = 0.5 + 0.37 * i;
+                const double y = (1 + 0.1 * parameters[line]) * std::exp(0.3 * x) + 0.05 * std::sin(1.7 * i);
+                points += QStringLiteral("%1,%2\r\n").arg(x).arg(y, 0, 'g', 6);
+            }
+            text += block(QString::number(parameters[line]), points);
+        }
+        putFile(data, text);
+    }
+    const QString result = path(QStringLiteral("result%1%2.txt").arg(mode).arg(sections));
+    const QString sheet = path(QStringLiteral("sheet%1%2.csv").arg(mode).arg(sections));
+    const QString graph = path(QStringLiteral("graph%1%2.csv").arg(mode).arg(sections));
+    const Run run =
+        runFit({"--systems", "ABCDEFG", "--mode", QString::number(mode), "--sections",
+                QString::number(sections), "--result", result, "--worksheet", sheet, "--csv", graph, data});
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+    const QStringList out = run.out.split(u'\n', Qt::SkipEmptyParts);
+
+    // List2: per Line 1..sections sections; adjacent sections share their boundary point.
+    int storedSections = 0;
+    int lineSections = 0;
+    int previousLast = 0;
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        if (out[i].startsWith(QStringLiteral("ﾃﾞｰﾀ数="))) {
+            const int first = out[i + 1].mid(5).section(QStringLiteral("--"), 0, 0).toInt();
+            const int last = out[i + 2].mid(5).section(QStringLiteral("--"), 0, 0).toInt();
+            QCOMPARE(first, lineSections == 0 ? 1 : previousLast);
+            QVERIFY(last >= first);
+            previousLast = last;
+            ++lineSections;
+            ++storedSections;
+        } else if (out[i].startsWith(QStringLiteral("平均誤差=")) ||
+                   out[i].startsWith(QStringLiteral("最大誤差="))) {
+            QVERIFY(lineSections >= 1 && lineSections <= sections);
+            QCOMPARE(out[i].left(4), mode == 0 ? QStringLiteral("最大誤差") : QStringLiteral("平均誤差"));
+            lineSections = 0;
+        }
+    }
+    QVERIFY(storedSections >= 4);
+    if (sections == 1)
+        QCOMPARE(storedSections, 4);
+
+    // List4: the multi-Line texts, all seven systems, one relation per section.
+    const char* const modeNames[] = {"最高誤差", "平均誤差", "上位２式平均誤差"};
+    QVERIFY(out.contains(QStringLiteral("　    (2)誤差評価方法　：") + QString::fromUtf8(modeNames[mode])));
+    QVERIFY(out.contains(QStringLiteral("　    (3)最高分割数　　： %1").arg(sections)));
+    const qsizetype systems = std::count_if(out.begin(), out.end(), [](const QString& line) {
+        return line.startsWith(QStringLiteral("  　                      ")) &&
+               line.endsWith(QStringLiteral("座標系"));
+    });
+    QCOMPARE(systems, 7);
+    const qsizetype relations = std::count_if(out.begin(), out.end(), [](const QString& line) {
+        // eight blanks before a Line's only relation, nine before each of two or three
+        return line.startsWith(QStringLiteral("        ")) && line.trimmed().startsWith(QStringLiteral("Y("));
+    });
+    QCOMPARE(relations, qsizetype(storedSections));
+    QVERIFY(out.contains(QStringLiteral("  パラメータ 1 ＝ 10"))); // "10" sorts before "20", "5" and "7.5"
+    QVERIFY(out.contains(QStringLiteral("  パラメータ 4 ＝ 7.5")));
+
+    // The result file carries the printed lists unchanged.
+    const QStringList saved = readLines(result);
+    const qsizetype summary = saved.indexOf(QStringLiteral("＜計算結果サマリー＞"));
+    const qsizetype equations = saved.indexOf(QStringLiteral("＜計算式表示＞"));
+    const qsizetype relationTitle = saved.indexOf(QStringLiteral("＜関連式表示＞"));
+    QVERIFY(summary > 0 && equations > summary && relationTitle > equations);
+    QCOMPARE(saved.first(), QStringLiteral("＜Ｘ／Ｙデータ＞"));
+    QCOMPARE(saved.mid(summary + 1, equations - summary - 2), out.mid(0, equations - summary - 2));
+
+    // Worksheet: 8 head rows, three rows per Line, the table title and one row per Line.
+    QCOMPARE(readLines(sheet).size(), 4 * 4 + 9);
+
+    // Graph data: 4 data columns by Line number, curve rows in the Line columns.
+    const QStringList rows = readLines(graph);
+    QCOMPARE(rows.first(), QStringLiteral("X_Data,Data1,Data2,Data3,Data4,Line1,Line2,Line3,Line4"));
+    const int dataRows = 16 + 23 + 30 + 37;
+    for (int r = 1; r <= dataRows; ++r)
+        QVERIFY(rows[r].count(u',') >= 1 && rows[r].count(u',') <= 4);
+    QVERIFY(rows.size() > 1 + dataRows + 4);
+    for (qsizetype r = 1 + dataRows; r < rows.size(); ++r)
+        QVERIFY2(rows[r].count(u',') >= 5 && rows[r].count(u',') <= 8, qPrintable(rows[r]));
 }
 
 void TestTracolFit::csvExtensionIsNoticed_data() {

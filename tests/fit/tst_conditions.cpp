@@ -169,11 +169,17 @@ void TestConditions::noSystemKeepsModeAndCutoff() {
     SharedState s;
     s.CutoffError = 0.002f;
     s.ErrorMode = 1;
+    SetStandardSystems(s);
     const DecideResult result = Decide(s, kNone, "0", "0.5", "2");
     QVERIFY(result.noSystemIncluded);
     QVERIFY(!result.accepted());
     QCOMPARE(s.CutoffError, 0.002f);
     QCOMPARE(int(s.ErrorMode), 1);
+    // The refused choice does not reach the systems either ("ｷｬﾝｾﾙ" does not
+    // restore them): the standard system A stays included.
+    QCOMPARE(int(s.ExcludedSystems[1]), 0);
+    for (size_t system = 2; system <= 7; ++system)
+        QCOMPARE(int(s.ExcludedSystems[system]), 1);
 }
 
 void TestConditions::allSystemsSetsTheFlag() {
