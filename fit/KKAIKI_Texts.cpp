@@ -21,6 +21,27 @@ int fifteenDigits(double a, char* out, size_t size) {
     return std::atoi(std::strchr(out, 'e') + 1);
 }
 
+// Scales a >= 0 into 1 <= m < 10 by repeated multiplication, at most 50
+// steps each way (zero takes all fifty and ends as 0.00000E-50); k counts
+// the steps.
+double scaledMantissa(double a, int& k) {
+    double m = a;
+    k = 0;
+    if (m >= 10) {
+        for (int step = 0; step < 50 && m >= 10; ++step) {
+            m = m * 0.1;
+            ++k;
+        }
+    }
+    if (m < 1) {
+        for (int step = 0; step < 50 && m < 1; ++step) {
+            m = m * 10;
+            ++k;
+        }
+    }
+    return m;
+}
+
 void appendExponent(std::string& out, int exponent) {
     out += 'E';
     out += exponent < 0 ? '-' : '+';
@@ -55,22 +76,8 @@ std::string formatCoefficientAscii(double v) {
         }
     }
 
-    // Scale into 1 <= m < 10 by repeated multiplication (at most 50 steps;
-    // zero takes all fifty and ends as 0.00000E-50).
-    double m = a;
     int k = 0;
-    if (m >= 10) {
-        for (int step = 0; step < 50 && m >= 10; ++step) {
-            m = m * 0.1;
-            ++k;
-        }
-    }
-    if (m < 1) {
-        for (int step = 0; step < 50 && m < 1; ++step) {
-            m = m * 10;
-            ++k;
-        }
-    }
+    const double m = scaledMantissa(a, k);
     int exponent = a >= 1 ? k : -k;
     // First seven characters of the general text of m, padded with zeros:
     // truncation of the 15-digit text, never rounding of the shown digits.
@@ -108,20 +115,8 @@ double FormattedValue(double v) {
     // 15-digit rounding of m. m * 1e14 is within 0.07 of its exact value, so
     // the rounding can only differ from the decimal conversion when the nine
     // digits below the shown ones are all 0 or all 9: those go the slow way.
-    double m = a;
     int k = 0;
-    if (m >= 10) {
-        for (int step = 0; step < 50 && m >= 10; ++step) {
-            m = m * 0.1;
-            ++k;
-        }
-    }
-    if (m < 1) {
-        for (int step = 0; step < 50 && m < 1; ++step) {
-            m = m * 10;
-            ++k;
-        }
-    }
+    const double m = scaledMantissa(a, k);
     const double scaled = std::floor(m * 1e14 + 0.5);
     if (!(scaled >= 1e14 && scaled < 1e15))
         return formattedValueFromText(v);
