@@ -147,6 +147,9 @@ struct SharedState {
     // entry asks before it replaces Lines whose points differ from these.
     PerLine<QString> SavedLineBox{};
 
+    // ---- Keyboard entry --------------------------------------------------------
+    qint16 KeyboardCaller = 0; // window that opened keyboard entry: 20 main window
+
     // ---- Output: curve sampling (Module70) and output files -----------------
     // The sampler's input: the section's kind, its coefficients copied into
     // the slot of that kind (c and d are 0 for kinds of degree 1), its X range,

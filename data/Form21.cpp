@@ -2,9 +2,11 @@
 
 #include "core/NumericText.h"
 #include "data/DataSetPreparation.h"
+#include "data/PointLimit.h"
 #include "ui/BoxText.h"
 #include "ui/ControlFactory.h"
 #include "ui/Controls.h"
+#include "ui/DetachChildren.h"
 #include "ui/Twips.h"
 #include "ui/WidgetLook.h"
 
@@ -64,6 +66,10 @@ Form21::Form21(SharedState& state, Windows& windows, QWidget* parent)
     Timer1->start();
 }
 
+Form21::~Form21() {
+    detachChildren(this);
+}
+
 void Form21::buildControls() {
     setFixedSize(twipsToPixels(2820), twipsToPixels(7875));
     setMouseTracking(true);
@@ -121,8 +127,13 @@ void Form21::buildControls() {
     Text4->installEventFilter(this);
     Text4->hide();
 
-    Text3 = makeBox(this, QStringLiteral("Text3"), 120, 5235, 2235);
-    Text3->setReadOnly(true);
+    // A label, so that a long notice of this program's own wraps instead of
+    // being cut off by the narrow window.
+    Text3 = makeLabel(this, QStringLiteral("Text3"), QString(), 120, 5235, 2235);
+    Text3->setWordWrap(true);
+    Text3->setFrameShape(QFrame::Box);
+    Text3->setAutoFillBackground(true);
+    Text3->setBackgroundRole(QPalette::Base);
     setTextColour(Text3, kMessageColor);
     Text3->installEventFilter(this);
     Text3->setMouseTracking(true);
@@ -324,6 +335,8 @@ void Form21::countPoints(int line) {
             Text6->setText(numtext::plainInteger(update.count));
         markLineLabels();
     }
+    if (update.pointsBeyondLimit)
+        showMessage(kOnlyFirstPointsNotice);
 }
 
 void Form21::commitParameter() {
@@ -406,13 +419,10 @@ void Form21::saveSelected() {
 void Form21::openSaveDialog() {
     setEnabled(false);
     enableControl(windows_.form20, QStringLiteral("Command5"));
-    if (QWidget* dialog = windows_.form24) {
-        dialog->show();
-        dialog->raise();
-        dialog->activateWindow();
-    } else {
+    if (windows_.form24)
+        showWindow(windows_.form24);
+    else
         setEnabled(true); // no save dialog to hand over to
-    }
 }
 
 bool Form21::startComputation() {
@@ -451,6 +461,7 @@ bool Form21::startComputation() {
 void Form21::showMessage(const QString& message) {
     setTwipsGeometry(Text3, 120, 5235, messageWidth(message), 300);
     Text3->setText(message);
+    growUpwardsToFit(Text3);
     Text4->hide();
     Text3->show();
     Text3->raise();
@@ -463,13 +474,10 @@ void Form21::loadDataFile() {
     if (QWidget* image = windows_.mdiForm20; image && image->isVisible())
         image->setEnabled(false);
     setEnabled(false);
-    if (QWidget* dialog = windows_.form22) {
-        dialog->show();
-        dialog->raise();
-        dialog->activateWindow();
-    } else {
+    if (windows_.form22)
+        showWindow(windows_.form22);
+    else
         setEnabled(true); // no open dialog to hand over to
-    }
 }
 
 void Form21::showLoadedFile(const QString& fileName) {
@@ -501,11 +509,8 @@ void Form21::backToMainWindow() {
     Timer1->stop();
     setEnabled(false);
     if (QWidget* main = windows_.form20) {
-        main->setEnabled(true);
         main->move(pos());
-        main->show();
-        main->raise();
-        main->activateWindow();
+        showWindow(main);
     }
 }
 

@@ -23,6 +23,7 @@ class Form21 : public QWidget {
     Q_OBJECT
   public:
     Form21(SharedState& state, Windows& windows, QWidget* parent = nullptr);
+    ~Form21() override;
 
     // The Line whose selector is set (1..10), 0 when none is.
     int selectedLine() const;
@@ -77,7 +78,7 @@ class Form21 : public QWidget {
     std::array<QLabel*, kLineCount> Label3{};        // "Line 1" .. "Line10" beside them
     std::array<QPlainTextEdit*, kLineCount> Text1{}; // Line boxes, k-1 for Line k
     QLineEdit* Text2 = nullptr;                      // parameter of the selected Line
-    QLineEdit* Text3 = nullptr;                      // message field
+    QLabel* Text3 = nullptr;                         // message field
     QLabel* Text4 = nullptr;                         // comment field for hints
     QLineEdit* Text5 = nullptr;                      // number of the selected Line
     QLineEdit* Text6 = nullptr;                      // point count of the selected Line

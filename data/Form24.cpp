@@ -5,6 +5,7 @@
 #include "data/SavedLines.h"
 #include "ui/ControlFactory.h"
 #include "ui/Controls.h"
+#include "ui/DetachChildren.h"
 #include "ui/DirListBox.h"
 #include "ui/DriveListBox.h"
 #include "ui/FileListBox.h"
@@ -52,6 +53,10 @@ Form24::Form24(SharedState& state, Windows& windows, QWidget* parent)
     windows_.form24 = this;
     buildControls();
     connectControls();
+}
+
+Form24::~Form24() {
+    detachChildren(this);
 }
 
 void Form24::buildControls() {

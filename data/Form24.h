@@ -24,6 +24,7 @@ class Form24 : public QWidget {
     Q_OBJECT
   public:
     Form24(SharedState& state, Windows& windows, QWidget* parent = nullptr);
+    ~Form24() override;
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -1,11 +1,15 @@
 #include "data/Form50.h"
 
 #include "core/NumericText.h"
+#include "data/PointLimit.h"
 #include "data/SavedLines.h"
+#include "digitize/Form20.h"
 #include "ui/BoxText.h"
 #include "ui/ControlFactory.h"
 #include "ui/Controls.h"
+#include "ui/DetachChildren.h"
 #include "ui/Twips.h"
+#include "ui/WidgetLook.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -42,6 +46,10 @@ Form50::Form50(SharedState& state, Windows& windows, QWidget* parent)
     move(twipsToPixels(6300), 0);
     showPage(0);
     Timer1->start();
+}
+
+Form50::~Form50() {
+    detachChildren(this);
 }
 
 void Form50::buildControls() {
@@ -99,11 +107,14 @@ void Form50::buildControls() {
                             static_cast<QWidget*>(Command7), static_cast<QWidget*>(Command8)})
         hinted->installEventFilter(this);
 
-    Text5 = new QLineEdit(this);
-    Text5->setObjectName(QStringLiteral("Text5"));
-    Text5->setReadOnly(true);
-    Text5->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
-    setTwipsGeometry(Text5, 120, 6090, 4500, 330);
+    // A label, so that a long notice of this program's own wraps instead of
+    // being cut off.
+    Text5 = makeLabel(this, QStringLiteral("Text5"), QString(), 120, 6090, 4500, 330);
+    Text5->setWordWrap(true);
+    Text5->setFrameShape(QFrame::Box);
+    Text5->setAutoFillBackground(true);
+    Text5->setBackgroundRole(QPalette::Base);
+    setTextColour(Text5, Qt::red);
     Text5->installEventFilter(this);
     Text5->hide();
 
@@ -225,6 +236,8 @@ void Form50::dataBoxChanged(int page) {
     }
     // Only the displayed page can be typed into, so it stays the displayed one.
     Text3[page]->setText(numtext::plainInteger(counted.count));
+    if (counted.pointsBeyondLimit)
+        showMessage(kOnlyFirstPointsNotice);
 }
 
 void Form50::dataBoxEntered(int page) {
@@ -233,6 +246,8 @@ void Form50::dataBoxEntered(int page) {
     QFont font = Label6->font();
     font.setBold(counted.count >= 3);
     Label6->setFont(font);
+    if (counted.pointsBeyondLimit)
+        showMessage(kOnlyFirstPointsNotice);
 }
 
 KeyboardPages Form50::pages() const {
@@ -317,11 +332,16 @@ void Form50::back() {
         showWindow(image);
         image->setCursor(Qt::CrossCursor);
     }
+    // The main window's first-activation steps run again as it comes back.
+    if (auto* main = qobject_cast<Form20*>(windows_.form20.data()))
+        main->repeatFirstActivation();
     showWindow(windows_.form20);
 }
 
 void Form50::showMessage(const QString& message) {
+    setTwipsGeometry(Text5, 120, 6090, 4500, 330);
     Text5->setText(message);
+    growUpwardsToFit(Text5);
     Text5->show();
     Text5->raise();
     Timer1->start();

@@ -25,6 +25,7 @@ class Form50 : public QWidget {
     Q_OBJECT
   public:
     Form50(SharedState& state, Windows& windows, QWidget* parent = nullptr);
+    ~Form50() override;
 
     static const QString kHelpText;
     static const QString kReplaceQuestion;
@@ -74,7 +75,7 @@ class Form50 : public QWidget {
     QPushButton* Command8 = nullptr;                 // ｶﾝﾏ区切り変換
     QCheckBox* Check1 = nullptr;                     // hints on or off
     QLabel* Text4 = nullptr;                         // help text
-    QLineEdit* Text5 = nullptr;                      // message field
+    QLabel* Text5 = nullptr;                         // message field
     QLabel* Text6 = nullptr;                         // hint field
     QTimer* Timer1 = nullptr;                        // hides the message field, 4000 ms
 

@@ -71,6 +71,9 @@ class Form20 : public QMainWindow, public ConversionView {
     void resetValueColours();
     // Closing this window or the image window: the exit window asks first.
     void requestExit();
+    // The next showing runs the steps of the first activation again (a return
+    // from keyboard entry).
+    void repeatFirstActivation() { firstActivationDone_ = false; }
 
     // Enabled when the image window should be drawn with the pointer of the
     // marks (the first base box click of the run has happened).

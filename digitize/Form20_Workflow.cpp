@@ -62,6 +62,7 @@ void Form20::keyboardEntry() {
     setEnabled(false);
     hide();
     if (QWidget* entry = windows_.form50) {
+        state_.KeyboardCaller = 20;
         entry->move(pos());
         entry->show();
     }

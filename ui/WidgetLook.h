@@ -2,6 +2,7 @@
 // Colours and weights of controls, as the windows switch them between states.
 
 #include <QColor>
+#include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
@@ -26,6 +27,14 @@ inline void setBold(QWidget* widget, bool bold) {
     QFont font = widget->font();
     font.setBold(bold);
     widget->setFont(font);
+}
+
+// A word-wrapped message label keeps its bottom edge and grows upwards when
+// its text needs more than the rows it has.
+inline void growUpwardsToFit(QLabel* label) {
+    const int needed = label->heightForWidth(label->width());
+    if (needed > label->height())
+        label->setGeometry(label->x(), label->geometry().bottom() + 1 - needed, label->width(), needed);
 }
 
 } // namespace tracol

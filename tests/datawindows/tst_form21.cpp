@@ -3,6 +3,7 @@
 
 #include "data/Form21.h"
 #include "data/Form24.h"
+#include "data/PointLimit.h"
 #include "ui/Controls.h"
 #include "ui/Twips.h"
 
@@ -52,7 +53,7 @@ struct Fixture {
     void select(int line) { control<QRadioButton>(&form, indexedName("Option1", line - 1))->click(); }
     void click(const QString& name) { control<QPushButton>(&form, name)->click(); }
     QString text(const QString& name) const { return controlText(&form, name); }
-    QLineEdit* message() const { return control<QLineEdit>(&form, QStringLiteral("Text3")); }
+    QLabel* message() const { return control<QLabel>(&form, QStringLiteral("Text3")); }
 };
 
 } // namespace
@@ -125,6 +126,31 @@ class TestForm21 : public QObject {
         QCOMPARE(f.state.LineBox[1], QString(typed).replace("\n", "\r\n")); // the box keeps its text
     }
 
+    void moreThanHundredPointsAreCountedWithANotice_data() {
+        QTest::addColumn<int>("points");
+        QTest::addColumn<bool>("notice");
+        QTest::newRow("100") << 100 << false;
+        QTest::newRow("101") << 101 << true;
+    }
+    void moreThanHundredPointsAreCountedWithANotice() {
+        QFETCH(int, points);
+        QFETCH(bool, notice);
+        Fixture f;
+        f.select(1);
+        QString text;
+        for (int i = 1; i <= points; ++i)
+            text += QStringLiteral("%1,%2\n").arg(i).arg(i * 3);
+        f.type(1, text);
+        QCOMPARE(f.state.PointCount[1], qint16(100));
+        QCOMPARE(f.message()->isVisible(), notice);
+        if (!notice)
+            return;
+        QCOMPARE(f.message()->text(), kOnlyFirstPointsNotice);
+        // The whole notice is readable inside the window.
+        QVERIFY(f.message()->heightForWidth(f.message()->width()) <= f.message()->height());
+        QVERIFY(f.form.rect().contains(f.message()->geometry()));
+    }
+
     void theCountWaitsWhileAPointIsBeingTyped() {
         Fixture f;
         f.select(1);
@@ -178,6 +204,29 @@ class TestForm21 : public QObject {
         QCOMPARE(f.state.LineParameter[2], QStringLiteral("2")); // not yet
         control<QPlainTextEdit>(&f.form, "Text1(1)")->setFocus();
         QCOMPARE(f.state.LineParameter[2], QStringLiteral("0.75"));
+    }
+
+    // Destroying the window while its parameter box has the focus: the box's
+    // focus loss must not reach the half-destroyed window.
+    void destroyingTheWindowWhileABoxHasTheFocus() {
+        SharedState state;
+        Windows windows;
+        MainWindowStandIn main;
+        windows.form20 = &main.window;
+        state.SamplingActive = true;
+        auto* form = new Form21(state, windows);
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        control<QRadioButton>(form, "Option1(1)")->click();
+        auto* parameter = control<QLineEdit>(form, "Text2");
+        parameter->setFocus();
+        parameter->selectAll();
+        QTest::keyClicks(parameter, "0.5");
+        const QString before = state.LineParameter[2];
+        delete form;
+        QCOMPARE(state.LineParameter[2], before);
+        QVERIFY(windows.form21.isNull());
     }
 
     void aParameterEditSurvivesASelectionFromTheMainWindow() {

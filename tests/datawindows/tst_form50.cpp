@@ -3,6 +3,7 @@
 
 #include "data/Form21.h"
 #include "data/Form50.h"
+#include "data/PointLimit.h"
 #include "ui/Controls.h"
 
 #include <QCheckBox>
@@ -36,7 +37,7 @@ struct Fixture {
     void type(int line, const QString& lfText) const { data(line)->setPlainText(lfText); }
     void click(const QString& name) const { control<QPushButton>(&form, name)->click(); }
     QString pageNumber() const { return control<QLabel>(&form, "Label6")->text(); }
-    QLineEdit* message() const { return control<QLineEdit>(&form, "Text5"); }
+    QLabel* message() const { return control<QLabel>(&form, "Text5"); }
 };
 
 } // namespace
@@ -122,6 +123,21 @@ class TestForm50 : public QObject {
         QCOMPARE(f.count(3), QStringLiteral("100"));
         QCOMPARE(f.state.PointCount[3], qint16(100));
         QCOMPARE(f.data(3)->toPlainText(), text); // nothing is cut away
+        // The user is told that only the first 100 take part, readably.
+        QVERIFY(!f.message()->isHidden());
+        QCOMPARE(f.message()->text(), kOnlyFirstPointsNotice);
+        QVERIFY(f.message()->heightForWidth(f.message()->width()) <= f.message()->height());
+        QVERIFY(f.form.rect().contains(f.message()->geometry()));
+    }
+
+    void hundredLinesGiveNoNotice() {
+        Fixture f;
+        QString text;
+        for (int i = 1; i <= 100; ++i)
+            text += QStringLiteral("%1,%2\n").arg(i).arg(i * 2);
+        f.type(1, text);
+        QCOMPARE(f.count(1), QStringLiteral("100"));
+        QVERIFY(f.message()->isHidden());
     }
 
     void enterCountsAndMarksThePage() {
