@@ -118,26 +118,18 @@ void Form21::buildControls() {
     Label4 = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("ｺﾒﾝﾄON/OFF"), 390, 4590, 1500);
     Label4->installEventFilter(this);
 
-    Text4 = new QLabel(QStringLiteral("入力済みデータにて数式算出処理を開始します。"), this);
-    Text4->setObjectName(QStringLiteral("Text4"));
-    Text4->setWordWrap(true);
-    Text4->setFrameShape(QFrame::Box);
-    Text4->setAutoFillBackground(true);
-    setTwipsGeometry(Text4, 45, 4920, 2700, 600);
+    Text4 =
+        makeNoteField(this, QStringLiteral("Text4"),
+                      QStringLiteral("入力済みデータにて数式算出処理を開始します。"), 45, 4920, 2700, 600);
     Text4->installEventFilter(this);
-    Text4->hide();
 
     // A label, so that a long notice of this program's own wraps instead of
     // being cut off by the narrow window.
-    Text3 = makeLabel(this, QStringLiteral("Text3"), QString(), 120, 5235, 2235);
-    Text3->setWordWrap(true);
-    Text3->setFrameShape(QFrame::Box);
-    Text3->setAutoFillBackground(true);
+    Text3 = makeNoteField(this, QStringLiteral("Text3"), QString(), 120, 5235, 2235, 300);
     Text3->setBackgroundRole(QPalette::Base);
     setTextColour(Text3, kMessageColor);
     Text3->installEventFilter(this);
     Text3->setMouseTracking(true);
-    Text3->hide();
 
     Command1 =
         makeButton(this, QStringLiteral("Command1"), QStringLiteral("全保存"), 45, 5580, 1320, kButtonHeight);

@@ -109,30 +109,18 @@ void Form50::buildControls() {
 
     // A label, so that a long notice of this program's own wraps instead of
     // being cut off.
-    Text5 = makeLabel(this, QStringLiteral("Text5"), QString(), 120, 6090, 4500, 330);
-    Text5->setWordWrap(true);
-    Text5->setFrameShape(QFrame::Box);
-    Text5->setAutoFillBackground(true);
+    Text5 = makeNoteField(this, QStringLiteral("Text5"), QString(), 120, 6090, 4500, 330);
     Text5->setBackgroundRole(QPalette::Base);
     setTextColour(Text5, Qt::red);
     Text5->installEventFilter(this);
-    Text5->hide();
 
-    Text4 = new QLabel(kHelpText, this);
-    Text4->setObjectName(QStringLiteral("Text4"));
-    Text4->setWordWrap(true);
-    Text4->setFrameShape(QFrame::Box);
-    Text4->setAutoFillBackground(true);
+    Text4 = makeNoteField(this, QStringLiteral("Text4"), kHelpText, 120, 900, 4500, 3300);
     Text4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setTwipsGeometry(Text4, 120, 900, 4500, 3300);
     Text4->installEventFilter(this);
-    Text4->hide();
 
-    Text6 = new QLabel(this);
-    Text6->setObjectName(QStringLiteral("Text6"));
-    Text6->setFrameShape(QFrame::Box);
-    Text6->setAutoFillBackground(true);
-    Text6->hide();
+    // The hint is sized to its text where it is shown.
+    Text6 = makeNoteField(this, QStringLiteral("Text6"), QString(), 0, 0, 0, 0);
+    Text6->setWordWrap(false);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -28,6 +28,16 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
     return button;
 }
 
+QLabel* makeNoteField(QWidget* parent, const QString& name, const QString& text, int left, int top, int width,
+                      int height) {
+    QLabel* field = makeLabel(parent, name, text, left, top, width, height);
+    field->setWordWrap(true);
+    field->setFrameShape(QFrame::Box);
+    field->setAutoFillBackground(true);
+    field->hide();
+    return field;
+}
+
 void showWindow(QWidget* window) {
     if (!window)
         return;

@@ -30,6 +30,11 @@ QLineEdit* makeBox(QWidget* parent, const QString& name, int left, int top, int 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top,
                         int width, int height);
 
+// A hidden field for messages, hints or help: a framed label on a filled
+// background whose text wraps, placed in twips.
+QLabel* makeNoteField(QWidget* parent, const QString& name, const QString& text, int left, int top, int width,
+                      int height);
+
 // Bringing another window up: enabled, shown and in front. Does nothing when
 // the window is not there.
 void showWindow(QWidget* window);

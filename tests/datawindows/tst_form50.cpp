@@ -40,6 +40,14 @@ struct Fixture {
     QLabel* message() const { return control<QLabel>(&form, "Text5"); }
 };
 
+// n typed point lines "i<separator>2i", each ended by a line break.
+QString pointLines(int n, QChar separator) {
+    QString text;
+    for (int i = 1; i <= n; ++i)
+        text += QString::number(i) + separator + QString::number(i * 2) + u'\n';
+    return text;
+}
+
 } // namespace
 
 class TestForm50 : public QObject {
@@ -116,9 +124,7 @@ class TestForm50 : public QObject {
 
     void moreThanHundredPastedLinesCountHundred() {
         Fixture f;
-        QString text;
-        for (int i = 1; i <= 130; ++i)
-            text += QStringLiteral("%1\t%2\n").arg(i).arg(i * 2);
+        const QString text = pointLines(130, u'\t');
         f.type(3, text);
         QCOMPARE(f.count(3), QStringLiteral("100"));
         QCOMPARE(f.state.PointCount[3], qint16(100));
@@ -132,10 +138,7 @@ class TestForm50 : public QObject {
 
     void hundredLinesGiveNoNotice() {
         Fixture f;
-        QString text;
-        for (int i = 1; i <= 100; ++i)
-            text += QStringLiteral("%1,%2\n").arg(i).arg(i * 2);
-        f.type(1, text);
+        f.type(1, pointLines(100, u','));
         QCOMPARE(f.count(1), QStringLiteral("100"));
         QVERIFY(f.message()->isHidden());
     }
