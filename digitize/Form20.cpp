@@ -631,10 +631,12 @@ bool Form20::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::MouseMove) {
         // A move over a control reaches its frame or the background too (the
         // control does not take it); only the frame's or the window's own
-        // surface counts, or the hint of Command4 would vanish at once.
+        // surface counts, or the hint of Command4 would vanish at once. A
+        // disabled control lets the pointer through to what lies beneath.
         const auto* move = static_cast<QMouseEvent*>(event);
         const auto* surface = qobject_cast<QWidget*>(watched);
-        const bool onSurface = surface && !surface->childAt(move->position().toPoint());
+        const QWidget* child = surface ? surface->childAt(move->position().toPoint()) : nullptr;
+        const bool onSurface = surface && (!child || !child->isEnabled());
         if ((watched == Frame1 || watched == Frame2) && onSurface)
             autoConfirmOver(watched == Frame1);
         else if (watched == centralWidget() && onSurface)

@@ -216,6 +216,25 @@ class TestWindowCoupling : public QObject {
         QVERIFY(!hint->isVisible()); // the confirmation has succeeded once
     }
 
+    void pointerOverADisabledControlIsOverTheWindow() {
+        DigitizeFixture f;
+        f.calibrate();
+        f.moveOver(f.picture, QPoint(310, 230));
+        auto* timer = f.main->findChild<QTimer*>("Timer1");
+        QVERIFY(timer->isActive());
+        // Over an enabled control the readout goes on ...
+        f.moveOver(f.the("Text8"));
+        QVERIFY(timer->isActive());
+        // ... over the disabled "□" the pointer is over the window's background.
+        QVERIFY(!f.enabled("Command7"));
+        auto* square = f.the("Command7");
+        QMouseEvent move(QEvent::MouseMove, square->geometry().center(),
+                         f.main->centralWidget()->mapToGlobal(square->geometry().center()), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(f.main->centralWidget(), &move);
+        QVERIFY(!timer->isActive());
+    }
+
     void hintHidesOnAClickOnTheImage() {
         DigitizeFixture f;
         f.moveOver(f.the("Command6"));
