@@ -89,8 +89,7 @@ void Form21::buildControls() {
     Text9->setReadOnly(true);
 
     for (int k = 0; k < kLineCount; ++k) {
-        auto* box = new QPlainTextEdit(this);
-        box->setObjectName(indexedName(QStringLiteral("Text1"), k));
+        auto* box = named(new QPlainTextEdit(this), indexedName(QStringLiteral("Text1"), k));
         box->setLineWrapMode(QPlainTextEdit::NoWrap);
         box->viewport()->installEventFilter(this);
         box->installEventFilter(this);
@@ -105,15 +104,13 @@ void Form21::buildControls() {
     for (int k = 0; k < kLineCount; ++k) {
         const int left = k < 5 ? 90 : 1440;
         const int top = 3060 + (k % 5) * 300;
-        Option1[k] = new QRadioButton(this);
-        Option1[k]->setObjectName(indexedName(QStringLiteral("Option1"), k));
+        Option1[k] = named(new QRadioButton(this), indexedName(QStringLiteral("Option1"), k));
         setTwipsGeometry(Option1[k], left, top, 300, 300);
         const QString caption = k < 9 ? QStringLiteral("Line %1").arg(k + 1) : QStringLiteral("Line10");
         Label3[k] = makeLabel(this, indexedName(QStringLiteral("Label3"), k), caption, left + 300, top, 900);
     }
 
-    Check1 = new QCheckBox(this);
-    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1 = named(new QCheckBox(this), QStringLiteral("Check1"));
     setTwipsGeometry(Check1, 90, 4590, 300, 300);
     Label4 = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("ｺﾒﾝﾄON/OFF"), 390, 4590, 1500);
     Label4->installEventFilter(this);
@@ -151,15 +148,12 @@ void Form21::buildControls() {
           static_cast<QWidget*>(Command7), static_cast<QWidget*>(Text2)})
         hinted->installEventFilter(this);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1 = named(new QTimer(this), QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2 = named(new QTimer(this), QStringLiteral("Timer2"));
     Timer2->setInterval(7000);
     Timer2->setSingleShot(true);
-    Timer3 = new QTimer(this);
-    Timer3->setObjectName(QStringLiteral("Timer3"));
+    Timer3 = named(new QTimer(this), QStringLiteral("Timer3"));
     Timer3->setInterval(200);
 }
 

@@ -61,35 +61,25 @@ Form24::~Form24() {
 
 void Form24::buildControls() {
     setFixedSize(twipsToPixels(6000), twipsToPixels(5400));
-    Label2 = new QLabel(this);
-    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2 = makeLabel(this, QStringLiteral("Label2"), QString(), 120, 90, 5700, 330);
     QFont titleFont = Label2->font();
     titleFont.setBold(true);
     Label2->setFont(titleFont);
-    setTwipsGeometry(Label2, 120, 90, 5700, 330);
 
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    setTwipsGeometry(Text1, 120, 480, 5760, 330);
+    Text1 = makeBox(this, QStringLiteral("Text1"), 120, 480, 5760, 330);
     Text1->installEventFilter(this);
 
-    Drive1 = new DriveListBox(this);
-    Drive1->setObjectName(QStringLiteral("Drive1"));
+    Drive1 = named(new DriveListBox(this), QStringLiteral("Drive1"));
     setTwipsGeometry(Drive1, 120, 900, 2700, 330);
-    Dir1 = new DirListBox(this);
-    Dir1->setObjectName(QStringLiteral("Dir1"));
+    Dir1 = named(new DirListBox(this), QStringLiteral("Dir1"));
     setTwipsGeometry(Dir1, 120, 1290, 2700, 2550);
-    Text3 = new QLineEdit(state_.DataPattern, this);
-    Text3->setObjectName(QStringLiteral("Text3"));
-    setTwipsGeometry(Text3, 2940, 900, 2940, 330);
-    File1 = new FileListBox(this);
-    File1->setObjectName(QStringLiteral("File1"));
+    Text3 = makeBox(this, QStringLiteral("Text3"), 2940, 900, 2940, 330);
+    Text3->setText(state_.DataPattern);
+    File1 = named(new FileListBox(this), QStringLiteral("File1"));
     setTwipsGeometry(File1, 2940, 1290, 2940, 2550);
 
-    Text2 = new QLineEdit(this);
-    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2 = makeBox(this, QStringLiteral("Text2"), 120, 3930, 5760, 330);
     Text2->setReadOnly(true);
-    setTwipsGeometry(Text2, 120, 3930, 5760, 330);
     Text2->hide();
 
     Command4 = makeButton(this, QStringLiteral("Command4"), QString(), 120, 4380, 2700, kButtonHeight);
@@ -104,8 +94,7 @@ void Form24::buildControls() {
     Command5->hide();
     Command6->hide();
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1 = named(new QTimer(this), QStringLiteral("Timer1"));
     Timer1->setInterval(3000);
     Timer1->setSingleShot(true);
 }

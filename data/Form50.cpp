@@ -70,23 +70,19 @@ void Form50::buildControls() {
     makeLabel(this, QStringLiteral("Label4"), QStringLiteral("ﾃﾞｰﾀ数"), 120, 4320, 1000);
 
     for (int k = 0; k < kLineCount; ++k) {
-        Text1[k] = new QLineEdit(numtext::plainInteger(k + 1), this);
-        Text1[k]->setObjectName(indexedName(QStringLiteral("Text1"), k));
-        setTwipsGeometry(Text1[k], 1380, 480, 1860, 330);
+        Text1[k] = makeBox(this, indexedName(QStringLiteral("Text1"), k), 1380, 480, 1860, 330);
+        Text1[k]->setText(numtext::plainInteger(k + 1));
         Text1[k]->installEventFilter(this);
-        Text2[k] = new QPlainTextEdit(this);
-        Text2[k]->setObjectName(indexedName(QStringLiteral("Text2"), k));
+        Text2[k] = named(new QPlainTextEdit(this), indexedName(QStringLiteral("Text2"), k));
         Text2[k]->setLineWrapMode(QPlainTextEdit::NoWrap);
         setTwipsGeometry(Text2[k], 120, 1200, 4500, 3000);
         Text2[k]->installEventFilter(this);
-        Text3[k] = new QLineEdit(QStringLiteral("0"), this);
-        Text3[k]->setObjectName(indexedName(QStringLiteral("Text3"), k));
+        Text3[k] = makeBox(this, indexedName(QStringLiteral("Text3"), k), 1140, 4290, 900, 330);
+        Text3[k]->setText(QStringLiteral("0"));
         Text3[k]->setReadOnly(true);
-        setTwipsGeometry(Text3[k], 1140, 4290, 900, 330);
     }
 
-    Check1 = new QCheckBox(this);
-    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1 = named(new QCheckBox(this), QStringLiteral("Check1"));
     setTwipsGeometry(Check1, 2400, 4320, 300, 300);
     Check1->installEventFilter(this);
     makeLabel(this, QStringLiteral("Label8"), QStringLiteral("ｺﾒﾝﾄON/OFF"), 2700, 4320, 1500);
@@ -122,8 +118,7 @@ void Form50::buildControls() {
     Text6 = makeNoteField(this, QStringLiteral("Text6"), QString(), 0, 0, 0, 0);
     Text6->setWordWrap(false);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1 = named(new QTimer(this), QStringLiteral("Timer1"));
     Timer1->setInterval(4000);
 }
 
