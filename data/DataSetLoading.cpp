@@ -32,12 +32,35 @@ void takeMainWindowsPlace(Windows& windows, Form21* dataSet) {
         windows.mdiForm20->hide();
 }
 
+// The Lines as they stand before a read. A read that fails puts them back:
+// a wrong or broken file must not cost the user the points on screen.
+struct LinesBeforeRead {
+    PerLine<QString> box, parameter;
+    std::array<QString, 31> text{};
+    PerLine<qint16> count{};
+    qint16 currentLine = 1;
+
+    explicit LinesBeforeRead(const SharedState& state)
+        : box(state.LineBox), parameter(state.LineParameter), text(state.LineText), count(state.PointCount),
+          currentLine(state.CurrentLine) {}
+    void restore(SharedState& state) const {
+        state.LineBox = box;
+        state.LineText = text;
+        state.LineParameter = parameter;
+        state.PointCount = count;
+        state.CurrentLine = currentLine;
+    }
+};
+
 } // namespace
 
 QString loadDataSetFile(SharedState& state, Windows& windows, const QString& path) {
+    const LinesBeforeRead before(state);
     const FileOutcome outcome = readDataSetFile(state, path);
-    // What was read (all of it, or the blocks before a failure) came from the file.
-    state.SavedLineBox = state.LineBox;
+    if (outcome.ok)
+        state.SavedLineBox = state.LineBox; // what the boxes show came from the file
+    else
+        before.restore(state);
     for (int line = 1; line <= kLineCount; ++line)
         emit windows.lineBoxChanged(line);
     if (!outcome.ok)
