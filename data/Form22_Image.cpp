@@ -79,6 +79,7 @@ bool Form22::loadImage() {
     if (main) {
         main->clearBaseMarks();
         resetCalibration(state_);
+        main->takeNotReadyState();
         // The main window disabled itself when it opened this dialog.
         main->setEnabled(true);
         main->show();

@@ -69,6 +69,8 @@ class Form20 : public QMainWindow, public ConversionView {
     void clearBaseMarks();
     // Text1..Text6 get black text (a new image).
     void resetValueColours();
+    // The not-ready look of the calibration controls (a new image).
+    void takeNotReadyState() { setNotReadyControls(); }
     // Closing this window or the image window: the exit window asks first.
     void requestExit();
     // The next showing runs the steps of the first activation again (a return

@@ -144,6 +144,10 @@ class TestForm22Image : public QObject {
         QVERIFY(f.checked("Option1(0)"));
         QCOMPARE(f.the<QLineEdit>("Text4")->text(), QStringLiteral("100")); // typed values stay
         QCOMPARE(f.the<QLineEdit>("Text3")->palette().color(QPalette::Text), QColor(Qt::black));
+        // The window shows that it is not ready any more.
+        QVERIFY(!f.enabled("Command5") && f.enabled("Command4"));
+        QVERIFY(!f.the("Command5")->font().bold());
+        QCOMPARE(f.the("Label9")->palette().color(QPalette::WindowText), QColor(18, 0, 0));
     }
 
     void patternsMatchWithoutRegardToCase() {

@@ -168,6 +168,30 @@ class TestWindowCoupling : public QObject {
         QVERIFY(f.state.NotReady);
     }
 
+    void liveReadoutReachesTheDataSetWindowWhileSampling() {
+        DigitizeFixture f;
+        f.calibrate();
+        QTest::mouseClick(f.the<QPushButton>("Command5"), Qt::LeftButton);
+        f.moveOver(f.picture, QPoint(435, 135));
+        QTRY_COMPARE(controlText(f.windows.form21, "Text8"), QStringLiteral("75"));
+        QCOMPARE(controlText(f.windows.form21, "Text9"), QStringLiteral("7.5"));
+        QCOMPARE(f.the<QLineEdit>("Text1")->text(), QStringLiteral("75"));
+        QVERIFY(f.state.LineBox[1].isEmpty()); // the pointer alone samples nothing
+    }
+
+    void timer2HidesMessageAndHint() {
+        DigitizeFixture f;
+        f.type("Text4", "1,000");
+        f.moveOver(f.the("Command6"));
+        auto* timer = f.main->findChild<QTimer*>("Timer2");
+        QVERIFY(timer->isActive());
+        QVERIFY(f.the("Text12")->isVisible());
+        timer->stop();
+        QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
+        QVERIFY(f.message().isEmpty());
+        QVERIFY(!f.the("Text12")->isVisible());
+    }
+
     void liveReadoutFollowsTheMidCorrection() {
         DigitizeFixture f;
         f.calibrate();
