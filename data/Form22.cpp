@@ -207,6 +207,8 @@ void Form22::back() {
     Text3->hide();
     close();
     returnToCaller(state_.OpenPurpose);
+    // No dialog is pending any more: the base check boxes redraw the marks again.
+    state_.OpenPurpose = 0;
 }
 
 void Form22::cancel() {

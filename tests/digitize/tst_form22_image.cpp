@@ -196,6 +196,20 @@ class TestForm22Image : public QObject {
         QCOMPARE(d.the<QLineEdit>("Text4")->text(), QStringLiteral("*.BMP;*.JPG"));
     }
 
+    void marksAreErasedAgainAfterBack() {
+        DigitizeFixture f;
+        f.click("Check2");
+        f.clickImage(560, 420);
+        QVERIFY(f.picture->drawnPicture() != f.picture->picture());
+        DialogDriver d{f};
+        ImageFolder folder;
+        d.open(folder);
+        QTest::mouseClick(d.the<QPushButton>("Command2"), Qt::LeftButton);
+        QCOMPARE(f.state.OpenPurpose, qint16(0));
+        f.click("Check2"); // given up: its mark goes
+        QCOMPARE(f.picture->drawnPicture(), f.picture->picture());
+    }
+
     void backKeepsThePosition() {
         DigitizeFixture f;
         DialogDriver d{f};
