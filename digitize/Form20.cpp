@@ -605,12 +605,11 @@ void Form20::changeEvent(QEvent* event) {
         if (MDIForm20* image = imageWindow())
             image->picture()->setDrawWidth(2);
     } else if (event->type() == QEvent::WindowStateChange && isVisible()) {
+        // The state changes without showing: a hidden image window stays hidden.
         MDIForm20* image = imageWindow();
         if (image) {
-            if (isMinimized() && !image->isMinimized())
-                image->showMinimized();
-            else
-                image->showNormal();
+            const bool imageNormal = !(image->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
+            image->setWindowState(isMinimized() && imageNormal ? Qt::WindowMinimized : Qt::WindowNoState);
         }
         if (QWidget* dataSet = windows_.form21; dataSet && dataSet->isVisible()) {
             if (dataSet->isMinimized())

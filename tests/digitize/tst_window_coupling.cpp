@@ -68,6 +68,16 @@ class TestWindowCoupling : public QObject {
         QVERIFY(!f.image->isMinimized());
     }
 
+    void aHiddenImageWindowStaysHidden() {
+        DigitizeFixture f;
+        f.image->hide();
+        f.main->showMinimized();
+        f.main->showNormal();
+        QVERIFY(f.image->isHidden());
+        f.image->show();
+        QVERIFY(!f.image->isMinimized());
+    }
+
     void theDataSetWindowFollowsMinimiseAndRestore() {
         DigitizeFixture f;
         f.calibrate();
