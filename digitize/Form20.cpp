@@ -11,6 +11,7 @@
 #include "ui/DetachChildren.h"
 #include "ui/PictureBox.h"
 #include "ui/Platform.h"
+#include "ui/Twips.h"
 #include "ui/WidgetLook.h"
 
 #include <QAction>
@@ -31,12 +32,8 @@ namespace tracol {
 
 namespace {
 
-int px(double twips) {
-    return qRound(twips / kTwipsPerPixel);
-}
-
 QRect twipsRect(int top, int left, int width, int height) {
-    return {px(left), px(top), px(width), px(height)};
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
 
 const QColor kBlue(0, 0, 255);         // colour 9 of the 16-colour palette
@@ -58,7 +55,7 @@ Form20::Form20(SharedState& state, Windows& windows, QWidget* parent)
     connectControls();
     Text7->setGeometry(kMessageArea);
     Command7->setEnabled(false);
-    resize(200, px(7875));
+    resize(200, twipsToPixels(7875));
 }
 
 Form20::~Form20() {
@@ -584,7 +581,7 @@ void Form20::showEvent(QShowEvent* event) {
     if (firstActivationDone_)
         return;
     firstActivationDone_ = true;
-    resize(width(), px(7875));
+    resize(width(), twipsToPixels(7875));
     Option2[0]->setChecked(true);
     Option2[1]->setChecked(true);
     Check6->setChecked(false);

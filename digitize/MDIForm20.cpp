@@ -10,6 +10,7 @@
 #include "ui/DetachChildren.h"
 #include "ui/PictureBox.h"
 #include "ui/Platform.h"
+#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,10 +25,6 @@ namespace {
 
 qint32 rounded(double value) {
     return static_cast<qint32>(numtext::roundHalfEven(value));
-}
-
-int px(double twips) {
-    return qRound(twips / kTwipsPerPixel);
 }
 
 QFrame* guideLine(QWidget* parent, const QString& name) {
@@ -115,10 +112,12 @@ void MDIForm20::hideCursorFollowers() {
 
 void MDIForm20::followCursor() {
     const double h = rounded(Label1->height() * kTwipsPerPixel);
-    Label1->move(px(state_.CursorX + 1.05 * h), px(state_.CursorY - 1.2 * h));
+    Label1->move(twipsToPixels(state_.CursorX + 1.05 * h), twipsToPixels(state_.CursorY - 1.2 * h));
     const double length = rounded(width() * kTwipsPerPixel);
-    Line1->setGeometry(px(state_.CursorX), px(state_.CursorY - length), 1, px(2 * length));
-    Line2->setGeometry(px(state_.CursorX - length), px(state_.CursorY), px(2 * length), 1);
+    Line1->setGeometry(twipsToPixels(state_.CursorX), twipsToPixels(state_.CursorY - length), 1,
+                       twipsToPixels(2 * length));
+    Line2->setGeometry(twipsToPixels(state_.CursorX - length), twipsToPixels(state_.CursorY),
+                       twipsToPixels(2 * length), 1);
 }
 
 // ---- Marks --------------------------------------------------------------------

@@ -6,8 +6,8 @@
 
 namespace tracol {
 
-constexpr int twipsToPixels(int twips) {
-    return (twips + 7) / 15;
+inline int twipsToPixels(double twips) {
+    return qRound(twips / 15);
 }
 
 constexpr int pixelsToTwips(int pixels) {
