@@ -198,8 +198,11 @@ void Form22::decide() {
         done = loadImage();
     else if (purpose == 1 || purpose == 2)
         done = openDataSet();
-    if (done)
+    if (done) {
         close();
+        // No dialog is pending any more: the base check boxes redraw the marks again.
+        state_.OpenPurpose = 0;
+    }
 }
 
 void Form22::back() {

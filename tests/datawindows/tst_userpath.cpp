@@ -134,6 +134,7 @@ class TestUserPath : public QObject {
         app.menu("FFRD");
         app.openFile(dataPath);
         QVERIFY(!app.windows.form22->isVisible());
+        QCOMPARE(app.state.OpenPurpose, qint16(0)); // marks are redrawn again
         QVERIFY(app.windows.form21->isVisible());
         QCOMPARE(app.windows.form21->windowTitle(), QStringLiteral("DataSet <curves.dat>"));
         for (int line = 1; line <= kLineCount; ++line) {
