@@ -1,9 +1,11 @@
-// Screenshots of the digitizing windows for a person to look at (not a test):
+// Screenshots of the digitizing windows and the data windows for a person to look at (not a test):
 //   xvfb-run -a ./digitize_screenshots OUTPUT_FOLDER
 
 #include "DigitizeFixture.h"
 
 #include <QApplication>
+
+#include <utility>
 
 using namespace tracol;
 
@@ -25,6 +27,16 @@ int main(int argc, char** argv) {
         f.clickImage(x, static_cast<int>(400 - 340.0 * (x - 60) * (x - 60) / (500.0 * 500.0)));
     QTest::qWait(200);
     f.image->grab().save(folder + "/mdiform20_marks.png");
+    // The data windows as the user meets them after sampling.
+    for (const auto& [window, name] :
+         {std::pair{f.windows.form21.data(), "form21"}, std::pair{f.windows.form24.data(), "form24"},
+          std::pair{f.windows.form50.data(), "form50"}}) {
+        if (!window)
+            continue;
+        window->show();
+        QTest::qWait(100);
+        window->grab().save(folder + "/" + name + ".png");
+    }
     f.main->setEnabled(true);
     f.main->findChild<QAction*>("HELP01")->trigger();
     QTest::qWait(100);
