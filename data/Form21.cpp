@@ -34,14 +34,13 @@ const QString kRestrictedHint = QStringLiteral("保存データ参照の為操�
 
 // Width of the message field for each message of the computation start.
 int messageWidth(const QString& message) {
-    if (message == QStringLiteral("データが無い"))
+    if (message == kNoDataMessage)
         return 1275;
-    if (message == QStringLiteral("データが少ない"))
+    if (message == kTooFewPointsMessage)
         return 1425;
-    if (message == QStringLiteral("データが無いパラメータ存在"))
+    if (message == kLineGapMessage)
         return 2505;
-    if (message == QStringLiteral("X,Yデータがどちらか欠損") ||
-        message == QStringLiteral("数値として判断されない"))
+    if (message == kMissingXOrYMessage || message == kNotNumericMessage)
         return 2235;
     return 2700; // notices of this program's own
 }
