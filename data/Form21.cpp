@@ -73,10 +73,8 @@ void Form21::buildControls() {
     setFixedSize(twipsToPixels(2820), twipsToPixels(7875));
     setMouseTracking(true);
 
-    auto* title = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("採取データの表示"), 60, 30, 2700);
-    QFont titleFont = title->font();
-    titleFont.setBold(true);
-    title->setFont(titleFont);
+    setBold(makeLabel(this, QStringLiteral("Label1"), QStringLiteral("採取データの表示"), 60, 30, 2700),
+            true);
 
     makeLabel(this, QStringLiteral("Label5"), QStringLiteral("Line"), 60, 330, 420);
     Text5 = makeBox(this, QStringLiteral("Text5"), 480, 330, 480);
@@ -278,9 +276,7 @@ void Form21::markLineLabels() {
                 setLineBox(line, QString());
             setTextColour(label, Qt::black);
         }
-        QFont font = label->font();
-        font.setBold(line == selected);
-        label->setFont(font);
+        setBold(label, line == selected);
     }
 }
 

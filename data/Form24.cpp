@@ -10,6 +10,7 @@
 #include "ui/DriveListBox.h"
 #include "ui/FileListBox.h"
 #include "ui/Twips.h"
+#include "ui/WidgetLook.h"
 
 #include <QApplication>
 #include <QDir>
@@ -62,9 +63,7 @@ Form24::~Form24() {
 void Form24::buildControls() {
     setFixedSize(twipsToPixels(6000), twipsToPixels(5400));
     Label2 = makeLabel(this, QStringLiteral("Label2"), QString(), 120, 90, 5700, 330);
-    QFont titleFont = Label2->font();
-    titleFont.setBold(true);
-    Label2->setFont(titleFont);
+    setBold(Label2, true);
 
     Text1 = makeBox(this, QStringLiteral("Text1"), 120, 480, 5760, 330);
     Text1->installEventFilter(this);
