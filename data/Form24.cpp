@@ -250,9 +250,6 @@ void Form24::writeFile() {
     Text2->setText(QStringLiteral("保存中"));
     Text2->show();
     QApplication::processEvents();
-    for (int i = 1; i <= 10000; ++i)
-        if (i % 2000 == 0)
-            Text2->setText(Text2->text().isEmpty() ? QStringLiteral("保存中") : QString());
 
     SelectedLineInput selected;
     if (auto* form21 = windows_.form21.data()) {
