@@ -1,5 +1,6 @@
 #include "data/Form22.h"
 
+#include "data/SaveNameChecks.h"
 #include "ui/ControlFactory.h"
 #include "ui/DetachChildren.h"
 #include "ui/DirListBox.h"
@@ -17,17 +18,6 @@
 namespace tracol {
 
 namespace {
-
-// The folder part of a path: the text before its last separator (the root
-// itself for a file in the root).
-QString folderOf(const QString& path) {
-    const QString clean = QDir::fromNativeSeparators(path);
-    const qsizetype last = clean.lastIndexOf(u'/');
-    if (last < 0)
-        return QString();
-    return QDir::toNativeSeparators(last == 0 || clean.at(last - 1) == u':' ? clean.left(last + 1)
-                                                                            : clean.left(last));
-}
 
 QString nameOf(const QString& path) {
     const QString clean = QDir::fromNativeSeparators(path);
@@ -110,7 +100,7 @@ void Form22::activate() {
     if (!path.isEmpty()) {
         Text1->setText(path);
         Drive1->setDrive(path);
-        Dir1->setPath(folderOf(path));
+        Dir1->setPath(folderOfPath(path));
     } else if (!state_.RememberedDirectory.isEmpty()) {
         Drive1->setDrive(state_.RememberedDrive);
         Dir1->setPath(state_.RememberedDirectory);
@@ -168,7 +158,7 @@ void Form22::pathLeft() {
     if (text.contains(u'.') && text.size() > 2) {
         Text3->hide();
         Drive1->setDrive(text);
-        Dir1->setPath(folderOf(QFileInfo(text).absoluteFilePath()));
+        Dir1->setPath(folderOfPath(QFileInfo(text).absoluteFilePath()));
         state_.CurrentFileName = nameOf(text);
     } else {
         showFileMessage(kBadFileName);
@@ -184,7 +174,7 @@ void Form22::showFileMessage(const QString& message) {
 void Form22::followChosenPath(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     Drive1->setDrive(absolute);
-    Dir1->setPath(folderOf(absolute));
+    Dir1->setPath(folderOfPath(absolute));
     state_.LastDirectory = Dir1->path();
     QDir::setCurrent(state_.LastDirectory);
     state_.LastFileName = nameOf(absolute);
