@@ -6,6 +6,7 @@
 #include "ui/DirListBox.h"
 #include "ui/DriveListBox.h"
 #include "ui/FileListBox.h"
+#include "ui/WidgetLook.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -44,9 +45,7 @@ Form22::Form22(SharedState& state, Windows& windows, QWidget* parent)
     Text3 = named(new QLineEdit(QStringLiteral("ﾌｧｲﾙ内容不正"), this), QStringLiteral("Text3"),
                   {10, 242, 200, 22});
     Text3->setReadOnly(true);
-    QPalette red = Text3->palette();
-    red.setColor(QPalette::Text, Qt::red);
-    Text3->setPalette(red);
+    setTextColour(Text3, Qt::red);
     Text3->hide();
     Command1 =
         named(new QPushButton(QStringLiteral("決定"), this), QStringLiteral("Command1"), {10, 296, 130, 28});
@@ -54,8 +53,7 @@ Form22::Form22(SharedState& state, Windows& windows, QWidget* parent)
                      {155, 296, 130, 28});
     Command3 = named(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), QStringLiteral("Command3"),
                      {300, 296, 130, 28});
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1 = named(new QTimer(this), QStringLiteral("Timer1"));
     Timer1->setInterval(5000);
 
     connect(Drive1, &DriveListBox::driveChanged, this, &Form22::driveChosen);
