@@ -338,11 +338,11 @@ void Form21::deleteAllLines() {
     for (int line = 1; line <= kLineCount; ++line) {
         setLineBox(line, QString());
         setTextColour(Label3[line - 1], Qt::black);
-        Text6->setText(QStringLiteral("0"));
         state_.PointCount[line] = 0;
         state_.LineText[line].clear();
         state_.LineParameter[line] = numtext::plainInteger(line);
     }
+    Text6->setText(QStringLiteral("0"));
     Option1[0]->setChecked(true);
     setControlChecked(windows_.form20, QStringLiteral("Option1(0)"), true);
     Text2->setText(state_.LineParameter[1]);
