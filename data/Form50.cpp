@@ -282,13 +282,11 @@ void Form50::saveAllData() {
 }
 
 void Form50::deletePage() {
-    const int shown = page_;
     KeyboardPages current = pages();
-    for (int k = shown; k < kLineCount - 1; ++k)
+    for (int k = page_; k < kLineCount - 1; ++k)
         current[k] = current[k + 1];
     current[kLineCount - 1] = {QString(), QString(), QStringLiteral("0")};
-    setPages(current);
-    showPage(shown);
+    setPages(current); // keeps the page on show
 }
 
 void Form50::convertToCommas() {
