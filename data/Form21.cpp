@@ -414,7 +414,6 @@ bool Form21::startComputation() {
     const PreparationOutcome outcome = prepareComputation(state_);
     if (!outcome.ok()) {
         showMessage(outcome.message);
-        state_.ValidateOnly = false;
         activate(); // the window stays: its timers run on
         return false;
     }
@@ -435,7 +434,6 @@ bool Form21::startComputation() {
     } else {
         activate();
     }
-    state_.ValidateOnly = false;
     return true;
 }
 
