@@ -38,7 +38,7 @@ QString pointLineMessage(const QString& line) {
     const QString y = withoutBlanks(line.mid(comma + 1));
     if (x.isEmpty() || y.isEmpty())
         return kMissingXOrYMessage;
-    if (!numtext::allCharsIn(x, kPointChars) || !numtext::allCharsIn(y, kPointChars))
+    if (!numtext::allCharsIn(x, numtext::kDataChars) || !numtext::allCharsIn(y, numtext::kDataChars))
         return kNotNumericMessage;
     return {};
 }

@@ -17,9 +17,6 @@ inline const QString kMissingXOrYMessage = QStringLiteral("X,Yデータがどち
 inline const QString kNotNumericMessage = QStringLiteral("数値として判断されない");
 inline const QString kTooFewPointsMessage = QStringLiteral("データが少ない");
 
-// Characters allowed in a point's X and Y text.
-inline const QString kPointChars = QStringLiteral("0123456789.-+EDde");
-
 // Result of counting the points of a changed Line.
 struct PointCountUpdate {
     enum class Kind {

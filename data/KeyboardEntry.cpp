@@ -114,9 +114,9 @@ PointLineSplit splitPointLine(const QString& line) {
     split.y = trimBlanks(second < 0 ? rest : rest.left(second));
     if (split.x.isEmpty() || split.y.isEmpty())
         split.message = kBlankValueMessage;
-    else if (!numtext::allCharsIn(split.x, kPointChars))
+    else if (!numtext::allCharsIn(split.x, numtext::kDataChars))
         split.message = kBadXMessage;
-    else if (!numtext::allCharsIn(split.y, kPointChars))
+    else if (!numtext::allCharsIn(split.y, numtext::kDataChars))
         split.message = kBadYMessage;
     return split;
 }
