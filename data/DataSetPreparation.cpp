@@ -98,10 +98,6 @@ bool preparePointTable(SharedState& state, int h, int n) {
     return n >= 3;
 }
 
-qint16 clampToInteger(int value) {
-    return static_cast<qint16>(std::clamp<int>(value, 0, std::numeric_limits<qint16>::max()));
-}
-
 } // namespace
 
 PointCountUpdate countLinePoints(SharedState& state, int line) {
@@ -129,6 +125,10 @@ PointCountUpdate countLinePoints(SharedState& state, int line) {
     update.count = state.PointCount[line];
     update.pointsBeyondLimit = pointLineCount(cleaned) > kMaxLinePoints;
     return update;
+}
+
+qint16 workEstimateValue(int estimate) {
+    return static_cast<qint16>(std::clamp<int>(estimate, 0, std::numeric_limits<qint16>::max()));
 }
 
 int addWorkEstimate(int estimate, int n) {
@@ -213,7 +213,7 @@ PreparationOutcome prepareComputation(SharedState& state) {
         outcome.pointsBeyondLimit =
             outcome.pointsBeyondLimit || pointLineCount(state.LineText[h]) > kMaxLinePoints;
     }
-    state.WorkEstimate = clampToInteger(estimate);
+    state.WorkEstimate = workEstimateValue(estimate);
     if (tooSmall)
         outcome.message = kTooFewPointsMessage;
     return outcome;

@@ -54,6 +54,9 @@ PreparationOutcome prepareComputation(SharedState& state);
 // section size and the step of the fitting driver's split search).
 int addWorkEstimate(int estimate, int n);
 
+// A summed estimate as WorkEstimate holds it: kept within 0..32767.
+qint16 workEstimateValue(int estimate);
+
 // Orders Lines 1..LinesInUse by their parameter texts (character codes, so
 // "10" before "9"): trims LineParameter, fills SortedParameter and LineOrder.
 // Every Line appears once in LineOrder; Lines with equal parameter texts keep

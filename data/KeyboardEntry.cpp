@@ -176,7 +176,7 @@ KeyboardOutcome prepareKeyboardComputation(SharedState& state, const KeyboardPag
     int estimate = 0;
     for (int line = 1; line <= state.LinesInUse; ++line)
         estimate = addWorkEstimate(estimate, state.LoadedLineCount[line]);
-    state.WorkEstimate = static_cast<qint16>(std::min(estimate, 32767));
+    state.WorkEstimate = workEstimateValue(estimate);
     return outcome;
 }
 
