@@ -18,16 +18,6 @@ constexpr int kShortestComputedLineText = 10;
 // fewer and it has no points.
 constexpr int kShortestLineTextWithData = 3;
 
-// Number of point lines (lines holding a comma) in a Line text.
-int pointLineCount(const QString& lineText) {
-    int count = 0;
-    for (const QString& line : splitLines(lineText)) {
-        if (line.contains(u','))
-            ++count;
-    }
-    return count;
-}
-
 // Checks one point line of the DataSet window: a comma, X and Y not empty
 // once blanks are removed, only number characters. Empty when it passes.
 QString pointLineMessage(const QString& line) {
@@ -123,7 +113,7 @@ PointCountUpdate countLinePoints(SharedState& state, int line) {
     state.LineText[line] = cleaned;
     update.kind = PointCountUpdate::Kind::Counted;
     update.count = state.PointCount[line];
-    update.pointsBeyondLimit = pointLineCount(cleaned) > kMaxLinePoints;
+    update.pointsBeyondLimit = pointLinesOf(cleaned).size() > kMaxLinePoints;
     return update;
 }
 
@@ -211,7 +201,7 @@ PreparationOutcome prepareComputation(SharedState& state) {
         }
         estimate = addWorkEstimate(estimate, n);
         outcome.pointsBeyondLimit =
-            outcome.pointsBeyondLimit || pointLineCount(state.LineText[h]) > kMaxLinePoints;
+            outcome.pointsBeyondLimit || pointLinesOf(state.LineText[h]).size() > kMaxLinePoints;
     }
     state.WorkEstimate = workEstimateValue(estimate);
     if (tooSmall)
