@@ -1,6 +1,7 @@
 #include "output/Module70.h"
 
 #include "core/NumericText.h"
+#include "fit/KKAIKI.h"
 
 #include <algorithm>
 #include <cmath>
@@ -43,8 +44,8 @@ struct CurvePoint {
 // Y at x by the kind's row with the sampler's guards (`linear` = linear X
 // stepping, otherwise geometric).
 std::optional<CurvePoint> guardedPoint(int kind, const double* k, float x, bool linear) {
-    const int system = systemOfKind(kind);
-    const int degree = degreeOfKind(kind);
+    const int system = KKAIKI::SystemOf(kind);
+    const int degree = KKAIKI::DegreeOf(kind);
     const auto p = [&](long double t) { return polynomial(degree, k[0], k[1], k[2], k[3], t); };
     float storedX = x;
     long double y = 0;
@@ -118,7 +119,7 @@ std::optional<CurvePoint> guardedPoint(int kind, const double* k, float x, bool 
 std::optional<double> equationY(int kind, double a, double b, double c, double d, double x) {
     if (kind < 1 || kind > 21)
         return std::nullopt;
-    const int system = systemOfKind(kind);
+    const int system = KKAIKI::SystemOf(kind);
     long double t = x;
     if (isLnX(system)) {
         if (x <= 0)
@@ -129,7 +130,7 @@ std::optional<double> equationY(int kind, double a, double b, double c, double d
             return std::nullopt;
         t = 1.0L / x;
     }
-    const long double u = polynomial(degreeOfKind(kind), a, b, c, d, t);
+    const long double u = polynomial(KKAIKI::DegreeOf(kind), a, b, c, d, t);
     long double y = u;
     if (system == 3 || system == 4)
         y = std::exp(u);
@@ -147,8 +148,8 @@ std::optional<double> equationY(int kind, double a, double b, double c, double d
 QString SheetFormulaText(qint16 kind, float a, float b, float c, float d) {
     if (kind < 1 || kind > 21)
         return {};
-    const int system = systemOfKind(kind);
-    const int degree = degreeOfKind(kind);
+    const int system = KKAIKI::SystemOf(kind);
+    const int degree = KKAIKI::DegreeOf(kind);
 
     // X terms of the powers 3, 2, 1 for the kind's transformed X.
     static const QString xTerms[3] = {QStringLiteral("*$B$1^3"), QStringLiteral("*$B$1^2"),
@@ -190,7 +191,7 @@ void setUpSectionCurve(SharedState& state, int line, int section) {
     state.CurveLine = static_cast<qint16>(line);
     state.CurveSection = static_cast<qint16>(section);
     if (kind >= 0 && kind <= 50) {
-        const bool threeOrMore = kind >= 1 && kind <= 21 && degreeOfKind(kind) >= 2;
+        const bool threeOrMore = kind >= 1 && kind <= 21 && KKAIKI::DegreeOf(kind) >= 2;
         state.CoefA[kind] = fit.SectionC1[section][line];
         state.CoefB[kind] = fit.SectionC2[section][line];
         state.CoefC[kind] = threeOrMore ? fit.SectionC3[section][line] : 0.0f;
