@@ -28,13 +28,6 @@ long double polynomial(int degree, double a, double b, double c, double d, long 
     }
 }
 
-bool isX(int system) {
-    return system == 1 || system == 3 || system == 6;
-}
-bool isLnX(int system) {
-    return system == 2 || system == 4;
-}
-
 // One curve point, or none when a guard or a numeric fault drops it.
 struct CurvePoint {
     float x = 0;
@@ -120,21 +113,23 @@ std::optional<double> equationY(int kind, double a, double b, double c, double d
     if (kind < 1 || kind > 21)
         return std::nullopt;
     const int system = KKAIKI::SystemOf(kind);
+    const KKAIKI::Transform xTransform = KKAIKI::XTransformOf(system);
+    const KKAIKI::Transform yTransform = KKAIKI::YTransformOf(system);
     long double t = x;
-    if (isLnX(system)) {
+    if (xTransform == KKAIKI::Transform::Log) {
         if (x <= 0)
             return std::nullopt;
         t = std::log(static_cast<long double>(x));
-    } else if (!isX(system)) {
+    } else if (xTransform == KKAIKI::Transform::Reciprocal) {
         if (x == 0)
             return std::nullopt;
         t = 1.0L / x;
     }
     const long double u = polynomial(KKAIKI::DegreeOf(kind), a, b, c, d, t);
     long double y = u;
-    if (system == 3 || system == 4)
+    if (yTransform == KKAIKI::Transform::Log)
         y = std::exp(u);
-    else if (system == 6 || system == 7) {
+    else if (yTransform == KKAIKI::Transform::Reciprocal) {
         if (u == 0)
             return std::nullopt;
         y = 1.0L / u;
@@ -158,12 +153,16 @@ QString SheetFormulaText(qint16 kind, float a, float b, float c, float d) {
                                        QStringLiteral("*LN($B$1)")};
     static const QString reciprocalTerms[3] = {QStringLiteral("*(1/$B$1)^3"), QStringLiteral("*(1/$B$1)^2"),
                                                QStringLiteral("*(1/$B$1)")};
-    const QString* terms = isX(system) ? xTerms : isLnX(system) ? lnTerms : reciprocalTerms;
+    const KKAIKI::Transform xTransform = KKAIKI::XTransformOf(system);
+    const QString* terms = xTransform == KKAIKI::Transform::None  ? xTerms
+                           : xTransform == KKAIKI::Transform::Log ? lnTerms
+                                                                  : reciprocalTerms;
 
+    const KKAIKI::Transform yTransform = KKAIKI::YTransformOf(system);
     QString text = QStringLiteral("=");
-    if (system == 3 || system == 4)
+    if (yTransform == KKAIKI::Transform::Log)
         text += QStringLiteral("EXP(");
-    else if (system == 6 || system == 7)
+    else if (yTransform == KKAIKI::Transform::Reciprocal)
         text += QStringLiteral("1/(");
 
     const float coefficients[4] = {a, b, c, d};
@@ -177,7 +176,7 @@ QString SheetFormulaText(qint16 kind, float a, float b, float c, float d) {
         if (power > 0)
             text += terms[3 - power];
     }
-    if (system == 3 || system == 4 || system == 6 || system == 7)
+    if (yTransform != KKAIKI::Transform::None)
         text += u')';
     return text;
 }
