@@ -2,6 +2,7 @@
 
 #include "core/NumericText.h"
 #include "fit/KKAIKI.h"
+#include "fit/SingleValue.h"
 
 #include <algorithm>
 #include <cmath>
@@ -200,8 +201,8 @@ void setUpSectionCurve(SharedState& state, int line, int section) {
     const int last = fit.SectionLastPoint[section][line];
     if (first < 1 || first > kMaxLinePoints || last < 1 || last > kMaxLinePoints)
         return;
-    const float xFirst = static_cast<float>(numtext::val(state.PointXText[line][first]));
-    const float xLast = static_cast<float>(numtext::val(state.PointXText[line][last]));
+    const float xFirst = toSingle(numtext::val(state.PointXText[line][first]));
+    const float xLast = toSingle(numtext::val(state.PointXText[line][last]));
     if (xFirst != xLast) {
         state.SectionXStart = xFirst;
         state.SectionXEnd = xLast;
@@ -233,8 +234,8 @@ void SampleSectionCurve(SharedState& state) {
         const int first = std::max<int>(1, state.FitResult.SectionFirstPoint[section][line]);
         const int last = std::min<int>(kMaxLinePoints, state.FitResult.SectionLastPoint[section][line]);
         for (int j = first; j <= last; ++j) {
-            const float x = static_cast<float>(numtext::val(state.PointXText[line][j]));
-            const float y = static_cast<float>(numtext::val(state.PointYText[line][j]));
+            const float x = toSingle(numtext::val(state.PointXText[line][j]));
+            const float y = toSingle(numtext::val(state.PointYText[line][j]));
             if (x >= start && x <= end)
                 widen(y);
         }
