@@ -147,17 +147,13 @@ QString SheetFormulaText(qint16 kind, float a, float b, float c, float d) {
     const int system = KKAIKI::SystemOf(kind);
     const int degree = KKAIKI::DegreeOf(kind);
 
-    // X terms of the powers 3, 2, 1 for the kind's transformed X.
-    static const QString xTerms[3] = {QStringLiteral("*$B$1^3"), QStringLiteral("*$B$1^2"),
-                                      QStringLiteral("*$B$1")};
-    static const QString lnTerms[3] = {QStringLiteral("*LN($B$1)^3"), QStringLiteral("*LN($B$1)^2"),
-                                       QStringLiteral("*LN($B$1)")};
-    static const QString reciprocalTerms[3] = {QStringLiteral("*(1/$B$1)^3"), QStringLiteral("*(1/$B$1)^2"),
-                                               QStringLiteral("*(1/$B$1)")};
-    const KKAIKI::Transform xTransform = KKAIKI::XTransformOf(system);
-    const QString* terms = xTransform == KKAIKI::Transform::None  ? xTerms
-                           : xTransform == KKAIKI::Transform::Log ? lnTerms
-                                                                  : reciprocalTerms;
+    // X terms of the powers 3, 2, 1 by the kind's X transform.
+    static const QString kTerms[3][3] = {
+        {QStringLiteral("*$B$1^3"), QStringLiteral("*$B$1^2"), QStringLiteral("*$B$1")},
+        {QStringLiteral("*LN($B$1)^3"), QStringLiteral("*LN($B$1)^2"), QStringLiteral("*LN($B$1)")},
+        {QStringLiteral("*(1/$B$1)^3"), QStringLiteral("*(1/$B$1)^2"), QStringLiteral("*(1/$B$1)")},
+    };
+    const QString* terms = kTerms[static_cast<size_t>(KKAIKI::XTransformOf(system))];
 
     const KKAIKI::Transform yTransform = KKAIKI::YTransformOf(system);
     QString text = QStringLiteral("=");
