@@ -168,23 +168,22 @@ double meanRelativeError(const PreparedPoints::Terms* points, int count, int deg
     return sum / count;
 }
 
-bool systemImpossible(int system, bool xZero, bool yZero, bool xNotPositive, bool yNotPositive) {
-    switch (system) {
-    case 2:
-        return xNotPositive;
-    case 3:
-        return yNotPositive;
-    case 4:
-        return xNotPositive || yNotPositive;
-    case 5:
-        return xZero;
-    case 6:
-        return yZero;
-    case 7:
-        return xZero || yZero;
-    default:
-        return false;
+// A Ln transform needs values > 0, a reciprocal one values other than 0.
+bool transformImpossible(Transform how, bool zero, bool notPositive) {
+    switch (how) {
+    case Transform::Log:
+        return notPositive;
+    case Transform::Reciprocal:
+        return zero;
+    case Transform::None:
+        break;
     }
+    return false;
+}
+
+bool systemImpossible(int system, bool xZero, bool yZero, bool xNotPositive, bool yNotPositive) {
+    return transformImpossible(XTransformOf(system), xZero, xNotPositive) ||
+           transformImpossible(YTransformOf(system), yZero, yNotPositive);
 }
 
 } // namespace
