@@ -1,6 +1,7 @@
 #include "data/Form21.h"
 
 #include "core/NumericText.h"
+#include "data/DataSetFile.h"
 #include "data/DataSetPreparation.h"
 #include "data/PointLimit.h"
 #include "ui/BoxText.h"
@@ -373,22 +374,18 @@ void Form21::deleteSelected() {
 // ---- Saving, loading and the computation start ------------------------------
 
 void Form21::saveAll() {
-    commitParameter();
-    state_.SaveCaller = 21;
-    state_.SingleLine = 0;
-    state_.SaveKind = 0;
-    state_.ValidateOnly = true;
-    const bool valid = startComputation();
-    state_.ValidateOnly = false;
-    if (valid)
-        openSaveDialog();
+    validateThenSave(kSaveAllLines, 0);
 }
 
 void Form21::saveSelected() {
+    validateThenSave(kSaveSelectedLine, selectedLine());
+}
+
+void Form21::validateThenSave(qint16 saveKind, int singleLine) {
     commitParameter();
     state_.SaveCaller = 21;
-    state_.SingleLine = static_cast<qint16>(selectedLine());
-    state_.SaveKind = 1;
+    state_.SingleLine = static_cast<qint16>(singleLine);
+    state_.SaveKind = saveKind;
     state_.ValidateOnly = true;
     const bool valid = startComputation();
     state_.SingleLine = 0;

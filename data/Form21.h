@@ -64,6 +64,9 @@ class Form21 : public QWidget {
     void deleteSelected();   // Command4 選択Line削除
     void loadDataFile();     // Command7 数値ﾃﾞｰﾀの呼込み
     bool startComputation(); // Command6 数式算出処理; false when a message was shown
+    // The save buttons: the Lines are checked first (SingleLine alone when
+    // it is not 0); the save dialog opens only when they pass.
+    void validateThenSave(qint16 saveKind, int singleLine);
     void openSaveDialog();
     void backToMainWindow(); // Command5 戻る（初期画面）
 
