@@ -276,7 +276,6 @@ void MDIForm20::pictureMouseMove(QPointF position) {
         Label1->show();
         Line1->show();
         Line2->show();
-        main->enableLiveReadout();
     }
 }
 
