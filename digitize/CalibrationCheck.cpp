@@ -92,7 +92,7 @@ int orderedLimits(const CalibrationInputs& in) {
 int filledValues(const CalibrationInputs& in) {
     int count = 0;
     for (int box = 3; box <= 6; ++box) {
-        if (!in.valueText[box].simplified().remove(u' ').isEmpty())
+        if (!in.valueText[box].trimmed().isEmpty())
             ++count;
     }
     return count;
