@@ -172,9 +172,7 @@ void Form20::resetCalibrationClicked() {
         image->setFloatingLabelText(QString());
     }
     state_.BaseConfirmed = false;
-    for (QWidget* mid : {static_cast<QWidget*>(Check6), static_cast<QWidget*>(Check7),
-                         static_cast<QWidget*>(Text10), static_cast<QWidget*>(Text11)})
-        mid->setEnabled(false);
+    setMidControlsEnabled(false);
     Command4->setEnabled(true);
     Command5->setEnabled(false);
 }
