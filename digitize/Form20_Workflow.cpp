@@ -156,12 +156,8 @@ void Form20::resetCalibrationClicked() {
     state_.NotReady = true;
     MDIForm20* image = imageWindow();
     Form23* clean = holder();
-    if (image) {
+    if (image)
         image->setFocus();
-        if (!image->picture()->hasPicture() && clean)
-            image->picture()->setPicture(clean->picture()->picture());
-        image->picture()->clearDrawings();
-    }
     setPointer(this, PointerKind::Icon);
     setPointer(image, PointerKind::Cross);
     clearBaseMarks();
