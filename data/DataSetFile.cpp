@@ -21,26 +21,15 @@ constexpr const char* kCodePage = "windows-31j";
 // trimmed at both ends, is longer than this.
 constexpr int kShortestWrittenLineText = 10;
 
-// The point lines of a Line text as they go into a file: the lines that hold
-// a comma. Empty lines and a point still being typed carry no point and would
-// make the block unreadable, so they are left out, and the header counts
-// exactly the lines written.
-QStringList pointLinesOf(const QString& lineText) {
-    QStringList points;
-    for (const QString& line : splitLines(lineText)) {
-        if (line.contains(u','))
-            points.append(line);
-    }
-    return points;
-}
-
 // Header, CR LF, the point lines joined by CR LF (no line end after the last).
 QString blockText(const QString& parameter, const QStringList& pointLines) {
     return dataSetHeader(parameter, pointLines.size()) + kCrLf + pointLines.join(kCrLf);
 }
 
 // Blocks of the Line texts: every Line with points whose trimmed text is long
-// enough, each block followed by CR LF.
+// enough, each block followed by CR LF. Only the point lines go into a file:
+// empty lines and other text carry no point and would make the block
+// unreadable, and the header counts exactly the lines written.
 QString lineTextBlocks(const SharedState& state) {
     QString out;
     for (int k = 1; k <= kLineCount; ++k) {

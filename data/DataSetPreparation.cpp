@@ -18,16 +18,6 @@ constexpr int kShortestComputedLineText = 10;
 // fewer and it has no points.
 constexpr int kShortestLineTextWithData = 3;
 
-// Number of point lines (lines holding a comma) in a Line text.
-int pointLineCount(const QString& lineText) {
-    int count = 0;
-    for (const QString& line : splitLines(lineText)) {
-        if (line.contains(u','))
-            ++count;
-    }
-    return count;
-}
-
 // Checks one point line of the DataSet window: a comma, X and Y not empty
 // once blanks are removed, only number characters. Empty when it passes.
 QString pointLineMessage(const QString& line) {
@@ -38,7 +28,7 @@ QString pointLineMessage(const QString& line) {
     const QString y = withoutBlanks(line.mid(comma + 1));
     if (x.isEmpty() || y.isEmpty())
         return kMissingXOrYMessage;
-    if (!numtext::allCharsIn(x, kPointChars) || !numtext::allCharsIn(y, kPointChars))
+    if (!numtext::allCharsIn(x, numtext::kDataChars) || !numtext::allCharsIn(y, numtext::kDataChars))
         return kNotNumericMessage;
     return {};
 }
@@ -98,10 +88,6 @@ bool preparePointTable(SharedState& state, int h, int n) {
     return n >= 3;
 }
 
-qint16 clampToInteger(int value) {
-    return static_cast<qint16>(std::clamp<int>(value, 0, std::numeric_limits<qint16>::max()));
-}
-
 } // namespace
 
 PointCountUpdate countLinePoints(SharedState& state, int line) {
@@ -127,8 +113,12 @@ PointCountUpdate countLinePoints(SharedState& state, int line) {
     state.LineText[line] = cleaned;
     update.kind = PointCountUpdate::Kind::Counted;
     update.count = state.PointCount[line];
-    update.pointsBeyondLimit = pointLineCount(cleaned) > kMaxLinePoints;
+    update.pointsBeyondLimit = pointLinesOf(cleaned).size() > kMaxLinePoints;
     return update;
+}
+
+qint16 workEstimateValue(int estimate) {
+    return static_cast<qint16>(std::clamp<int>(estimate, 0, std::numeric_limits<qint16>::max()));
 }
 
 int addWorkEstimate(int estimate, int n) {
@@ -211,9 +201,9 @@ PreparationOutcome prepareComputation(SharedState& state) {
         }
         estimate = addWorkEstimate(estimate, n);
         outcome.pointsBeyondLimit =
-            outcome.pointsBeyondLimit || pointLineCount(state.LineText[h]) > kMaxLinePoints;
+            outcome.pointsBeyondLimit || pointLinesOf(state.LineText[h]).size() > kMaxLinePoints;
     }
-    state.WorkEstimate = clampToInteger(estimate);
+    state.WorkEstimate = workEstimateValue(estimate);
     if (tooSmall)
         outcome.message = kTooFewPointsMessage;
     return outcome;

@@ -17,9 +17,6 @@ inline const QString kMissingXOrYMessage = QStringLiteral("X,Yデータがどち
 inline const QString kNotNumericMessage = QStringLiteral("数値として判断されない");
 inline const QString kTooFewPointsMessage = QStringLiteral("データが少ない");
 
-// Characters allowed in a point's X and Y text.
-inline const QString kPointChars = QStringLiteral("0123456789.-+EDde");
-
 // Result of counting the points of a changed Line.
 struct PointCountUpdate {
     enum class Kind {
@@ -56,6 +53,9 @@ PreparationOutcome prepareComputation(SharedState& state);
 // `estimate` the way the progress display counts them (with the minimum
 // section size and the step of the fitting driver's split search).
 int addWorkEstimate(int estimate, int n);
+
+// A summed estimate as WorkEstimate holds it: kept within 0..32767.
+qint16 workEstimateValue(int estimate);
 
 // Orders Lines 1..LinesInUse by their parameter texts (character codes, so
 // "10" before "9"): trims LineParameter, fills SortedParameter and LineOrder.

@@ -114,9 +114,9 @@ PointLineSplit splitPointLine(const QString& line) {
     split.y = trimBlanks(second < 0 ? rest : rest.left(second));
     if (split.x.isEmpty() || split.y.isEmpty())
         split.message = kBlankValueMessage;
-    else if (!numtext::allCharsIn(split.x, kPointChars))
+    else if (!numtext::allCharsIn(split.x, numtext::kDataChars))
         split.message = kBadXMessage;
-    else if (!numtext::allCharsIn(split.y, kPointChars))
+    else if (!numtext::allCharsIn(split.y, numtext::kDataChars))
         split.message = kBadYMessage;
     return split;
 }
@@ -176,7 +176,7 @@ KeyboardOutcome prepareKeyboardComputation(SharedState& state, const KeyboardPag
     int estimate = 0;
     for (int line = 1; line <= state.LinesInUse; ++line)
         estimate = addWorkEstimate(estimate, state.LoadedLineCount[line]);
-    state.WorkEstimate = static_cast<qint16>(std::min(estimate, 32767));
+    state.WorkEstimate = workEstimateValue(estimate);
     return outcome;
 }
 

@@ -45,6 +45,15 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
+QStringList pointLinesOf(const QString& text) {
+    QStringList points;
+    forEachLine(text, [&](const QString& line, bool) {
+        if (line.contains(u','))
+            points.append(line);
+    });
+    return points;
+}
+
 QString withoutEmptyLines(const QString& text) {
     QString out;
     out.reserve(text.size());

@@ -18,6 +18,10 @@ QString withCrLf(const QString& text);
 // start another (empty) line, so "a\r\nb\r\n" gives "a", "b".
 QStringList splitLines(const QString& text);
 
+// The point lines of a text: its lines (as splitLines cuts them) that hold a
+// comma.
+QStringList pointLinesOf(const QString& text);
+
 // The text with its empty lines removed, leading ones included; the lines
 // that remain keep their text and their CR LF.
 QString withoutEmptyLines(const QString& text);

@@ -40,6 +40,8 @@ class TestDataSetPreparation : public QObject {
     void equalParametersKeepEveryLine();
     void workEstimate_data();
     void workEstimate();
+    void workEstimateValue_data();
+    void workEstimateValue();
     void moreThan100PointsAreNoticed();
 };
 
@@ -219,6 +221,21 @@ void TestDataSetPreparation::workEstimate() {
     QFETCH(int, n);
     QFETCH(int, expected);
     QCOMPARE(addWorkEstimate(0, n), expected);
+}
+
+void TestDataSetPreparation::workEstimateValue_data() {
+    QTest::addColumn<int>("estimate");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("within") << 154 << 154;
+    QTest::newRow("largest") << 32767 << 32767;
+    QTest::newRow("beyond") << 40000 << 32767;
+    QTest::newRow("negative") << -5 << 0;
+}
+
+void TestDataSetPreparation::workEstimateValue() {
+    QFETCH(int, estimate);
+    QFETCH(int, expected);
+    QCOMPARE(tracol::workEstimateValue(estimate), qint16(expected));
 }
 
 void TestDataSetPreparation::moreThan100PointsAreNoticed() {
