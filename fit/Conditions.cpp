@@ -49,6 +49,10 @@ float truncatedSingle(double scaled, double divisor) {
     return static_cast<float>(std::floor(scaled) / divisor);
 }
 
+float grTenths(float cutoffError) {
+    return truncatedSingle(double(SingleGr(cutoffError)) * 10, 10);
+}
+
 } // namespace
 
 float GrHundredths(float cutoffError) {
@@ -64,7 +68,7 @@ QString GrTextWhileTyping(float cutoffError) {
 }
 
 QString GrTextTenths(float cutoffError) {
-    return trimmedText(truncatedSingle(double(SingleGr(cutoffError)) * 10, 10));
+    return trimmedText(grTenths(cutoffError));
 }
 
 QString GrLabelOnOpening(float cutoffError) {
@@ -76,7 +80,7 @@ QString GrLabelWhileTyping(float cutoffError) {
 }
 
 QString GrLabelStandard(float cutoffError) {
-    return QStringLiteral("Gr =") + generalText(truncatedSingle(double(SingleGr(cutoffError)) * 10, 10));
+    return QStringLiteral("Gr =") + generalText(grTenths(cutoffError));
 }
 
 float CutoffFromScroll(int value) {

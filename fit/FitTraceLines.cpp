@@ -7,11 +7,19 @@ namespace tracol::Module1::trace {
 
 using numtext::generalText;
 
-QString rightAligned(int value, int width) {
-    const QString text = generalText(qint64(value));
+namespace {
+
+// The last width characters of text, padded on the left when shorter.
+QString rightAlignedText(const QString& text, int width) {
     if (text.size() >= width)
         return text.right(width);
     return QString(width - text.size(), u' ') + text;
+}
+
+} // namespace
+
+QString rightAligned(int value, int width) {
+    return rightAlignedText(generalText(qint64(value)), width);
 }
 
 QString pointLine(int index, const QString& xText, const QString& yText) {
@@ -31,24 +39,19 @@ QString resultLine(int line, const QString& group, const QString& gap, int eqNo,
            generalText(error);
 }
 
-// The last 15 characters, padded on the left when shorter.
-QString last15(const QString& text) {
-    return text.size() >= 15 ? text.right(15) : QString(15 - text.size(), u' ') + text;
-}
-
 } // namespace
 
 QString wholeRangeResultLine(int line, int sectionCount, int slot, int points, int eqNo, float error) {
     const QString group = generalText(qint64(sectionCount)) + QStringLiteral("X - ") + rightAligned(slot, 2) +
                           QStringLiteral(" - ") + rightAligned(points, 2);
-    return resultLine(line, last15(group), QString(14, u' '), eqNo, error);
+    return resultLine(line, rightAlignedText(group, 15), QString(14, u' '), eqNo, error);
 }
 
 QString sectionResultLine(int line, int sectionCount, int firstPoint, int lastPoint, int eqNo, float error) {
     const QString group = QStringLiteral("    ") + generalText(qint64(sectionCount)) +
                           QStringLiteral(" Data_No  from ") + rightAligned(firstPoint, 3) +
                           QStringLiteral(" to ") + rightAligned(lastPoint, 3);
-    return resultLine(line, last15(group), QString(7, u' '), eqNo, error);
+    return resultLine(line, rightAlignedText(group, 15), QString(7, u' '), eqNo, error);
 }
 
 QString deviationLine(float combinedError) {

@@ -39,6 +39,34 @@ inline int EqNoOf(int system, int degree) {
     return (system - 1) * 3 + degree;
 }
 
+// How a coordinate system transforms X and Y before the fit; the values are
+// the digits of the status code.
+enum class Transform { None = 0, Log = 1, Reciprocal = 2 };
+inline Transform XTransformOf(int system) {
+    switch (system) {
+    case 2:
+    case 4:
+        return Transform::Log;
+    case 5:
+    case 7:
+        return Transform::Reciprocal;
+    default:
+        return Transform::None;
+    }
+}
+inline Transform YTransformOf(int system) {
+    switch (system) {
+    case 3:
+    case 4:
+        return Transform::Log;
+    case 6:
+    case 7:
+        return Transform::Reciprocal;
+    default:
+        return Transform::None;
+    }
+}
+
 // "200".."422": number of coefficients, X transform, Y transform (0 none,
 // 1 Ln, 2 reciprocal). Empty for EqNo 0 or out of range.
 QString StatusCodeOf(int eqNo);

@@ -14,34 +14,6 @@ namespace tracol::KKAIKI {
 
 namespace {
 
-enum class Transform { None, Log, Reciprocal };
-
-Transform xTransform(int system) {
-    switch (system) {
-    case 2:
-    case 4:
-        return Transform::Log;
-    case 5:
-    case 7:
-        return Transform::Reciprocal;
-    default:
-        return Transform::None;
-    }
-}
-
-Transform yTransform(int system) {
-    switch (system) {
-    case 3:
-    case 4:
-        return Transform::Log;
-    case 6:
-    case 7:
-        return Transform::Reciprocal;
-    default:
-        return Transform::None;
-    }
-}
-
 double transformed(double v, Transform how) {
     switch (how) {
     case Transform::Log:
@@ -75,8 +47,8 @@ void PreparedPoints::assign(const double* x, const double* y, int n) {
     for (int system = 1; system <= kSystemCount; ++system) {
         std::vector<Terms>& out = terms_[static_cast<size_t>(system)];
         out.resize(size);
-        const Transform xt = xTransform(system);
-        const Transform yt = yTransform(system);
+        const Transform xt = XTransformOf(system);
+        const Transform yt = YTransformOf(system);
         for (size_t i = 0; i < size; ++i) {
             Terms& p = out[i];
             const double t = transformed(x[i], xt);
@@ -248,7 +220,7 @@ void FitPreparedRange(const PreparedPoints& prepared, int first, int count, cons
             sums.tu += p.tu;
             sums.u += p.u;
         }
-        const Transform yt = yTransform(system);
+        const Transform yt = YTransformOf(system);
 
         for (int degree = 1; degree <= 3; ++degree) {
             double a[17];

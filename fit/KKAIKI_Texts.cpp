@@ -136,52 +136,36 @@ double FormattedValue(double v) {
 
 namespace {
 
-struct SystemTexts {
-    const char16_t* label;
-    const char16_t* head;       // display head, e.g. "Y = "
-    const char16_t* terms[3];   // display X terms for t^3, t^2, t
-    const char16_t* program[3]; // program X terms for t^3, t^2, t
-    enum Form { Plain, Exponential, Reciprocal } form;
+const char16_t* const kSystemLabels[kSystemCount + 1] = {
+    u"",
+    u"X - Y 座標系",
+    u"Ln(X) - Y 座標系",
+    u"X - Ln(Y) 座標系",
+    u"Ln(X) - Ln(Y) 座標系",
+    u"1/X - Y 座標系",
+    u"X - 1/Y 座標系",
+    u"1/X - 1/Y 座標系",
 };
 
-const SystemTexts kSystems[kSystemCount + 1] = {
-    {u"", u"", {u"", u"", u""}, {u"", u"", u""}, SystemTexts::Plain},
-    {u"X - Y 座標系",
-     u"Y = ",
-     {u" X^3", u" X^2", u" X"},
-     {u" X1!^3", u" X1!^2", u" X1!"},
-     SystemTexts::Plain},
-    {u"Ln(X) - Y 座標系",
-     u"Y = ",
-     {u" (Log(X))^3", u" (Log(X))^2", u" Log(X)"},
-     {u" (Log(X1!))^3", u" (Log(X1!))^2", u" Log(X1!)"},
-     SystemTexts::Plain},
-    {u"X - Ln(Y) 座標系",
-     u"Log(Y) = ",
-     {u" X^3", u" X^2", u" X"},
-     {u" X1!^3", u" X1!^2", u" X1!"},
-     SystemTexts::Exponential},
-    {u"Ln(X) - Ln(Y) 座標系",
-     u"Log(Y) = ",
-     {u" (Log(X))^3", u" (Log(X))^2", u" Log(X)"},
-     {u" (Log(X1!))^3", u" (Log(X1!))^2", u" Log(X1!)"},
-     SystemTexts::Exponential},
-    {u"1/X - Y 座標系",
-     u"Y = ",
-     {u" (1/X)^3", u" (1/X)^2", u" (1/X)"},
-     {u" (1/X1!)^3", u" (1/X1!)^2", u" (1/X1!)"},
-     SystemTexts::Plain},
-    {u"X - 1/Y 座標系",
-     u"1/Y = ",
-     {u" X^3", u" X^2", u" X"},
-     {u" X1!^3", u" X1!^2", u" X1!"},
-     SystemTexts::Reciprocal},
-    {u"1/X - 1/Y 座標系",
-     u"1/Y = ",
-     {u" (1/X)^3", u" (1/X)^2", u" (1/X)"},
-     {u" (1/X1!)^3", u" (1/X1!)^2", u" (1/X1!)"},
-     SystemTexts::Reciprocal},
+// X terms for t^3, t^2, t by the system's X transform, as displayed and as
+// written in the assignment statement.
+const char16_t* const kDisplayTerms[3][3] = {
+    {u" X^3", u" X^2", u" X"},
+    {u" (Log(X))^3", u" (Log(X))^2", u" Log(X)"},
+    {u" (1/X)^3", u" (1/X)^2", u" (1/X)"},
 };
+const char16_t* const kProgramTerms[3][3] = {
+    {u" X1!^3", u" X1!^2", u" X1!"},
+    {u" (Log(X1!))^3", u" (Log(X1!))^2", u" Log(X1!)"},
+    {u" (1/X1!)^3", u" (1/X1!)^2", u" (1/X1!)"},
+};
+
+// Display head by the system's Y transform, e.g. "Y = ".
+const char16_t* const kHeads[3] = {u"Y = ", u"Log(Y) = ", u"1/Y = "};
+
+size_t indexOf(Transform transform) {
+    return static_cast<size_t>(transform);
+}
 
 bool validEqNo(int eqNo) {
     return eqNo >= 1 && eqNo <= kMaxEqNo;
@@ -213,21 +197,17 @@ QString coefficientSequence(int eqNo, const float* c, const char16_t* const* ter
 QString SystemLabel(int system) {
     if (system < 1 || system > kSystemCount)
         return {};
-    return QString::fromUtf16(kSystems[system].label);
+    return QString::fromUtf16(kSystemLabels[system]);
 }
 
 QString StatusCodeOf(int eqNo) {
     if (!validEqNo(eqNo))
         return {};
     const int system = SystemOf(eqNo);
-    // X transform: none (1, 3, 6), Ln (2, 4), reciprocal (5, 7);
-    // Y transform: none (1, 2, 5), Ln (3, 4), reciprocal (6, 7).
-    static const char kX[] = {'0', '0', '1', '0', '1', '2', '0', '2'};
-    static const char kY[] = {'0', '0', '0', '1', '1', '0', '2', '2'};
     QString code;
     code += QChar(u'1' + DegreeOf(eqNo));
-    code += QChar::fromLatin1(kX[system]);
-    code += QChar::fromLatin1(kY[system]);
+    code += QChar(u'0' + static_cast<int>(XTransformOf(system)));
+    code += QChar(u'0' + static_cast<int>(YTransformOf(system)));
     return code;
 }
 
@@ -241,24 +221,26 @@ std::array<QString, kMaxEqNo + 1> EquationStatusCode() {
 QString EquationText(int eqNo, float c1, float c2, float c3, float c4) {
     if (!validEqNo(eqNo))
         return {};
-    const SystemTexts& texts = kSystems[SystemOf(eqNo)];
+    const int system = SystemOf(eqNo);
     const float c[4] = {c1, c2, c3, c4};
-    return QString::fromUtf16(texts.head) + coefficientSequence(eqNo, c, texts.terms, QString());
+    return QString::fromUtf16(kHeads[indexOf(YTransformOf(system))]) +
+           coefficientSequence(eqNo, c, kDisplayTerms[indexOf(XTransformOf(system))], QString());
 }
 
 QString ProgramText(int eqNo, float c1, float c2, float c3, float c4) {
     if (!validEqNo(eqNo))
         return {};
-    const SystemTexts& texts = kSystems[SystemOf(eqNo)];
+    const int system = SystemOf(eqNo);
     const float c[4] = {c1, c2, c3, c4};
-    const QString sequence = coefficientSequence(eqNo, c, texts.program, QStringLiteral("*"));
-    switch (texts.form) {
-    case SystemTexts::Plain:
+    const QString sequence =
+        coefficientSequence(eqNo, c, kProgramTerms[indexOf(XTransformOf(system))], QStringLiteral("*"));
+    switch (YTransformOf(system)) {
+    case Transform::None:
         return QStringLiteral("Y1! = ") + sequence;
-    case SystemTexts::Exponential:
+    case Transform::Log:
         return (DegreeOf(eqNo) == 3 ? QStringLiteral("Y1! = Exp( ") : QStringLiteral("Y1! = EXP( ")) +
                sequence + QStringLiteral(" )");
-    case SystemTexts::Reciprocal:
+    case Transform::Reciprocal:
         return QStringLiteral("Y1! = 1 / ( ") + sequence + QStringLiteral(" )");
     }
     return {};

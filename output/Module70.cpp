@@ -1,6 +1,8 @@
 #include "output/Module70.h"
 
 #include "core/NumericText.h"
+#include "fit/KKAIKI.h"
+#include "fit/SingleValue.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,13 +29,6 @@ long double polynomial(int degree, double a, double b, double c, double d, long 
     }
 }
 
-bool isX(int system) {
-    return system == 1 || system == 3 || system == 6;
-}
-bool isLnX(int system) {
-    return system == 2 || system == 4;
-}
-
 // One curve point, or none when a guard or a numeric fault drops it.
 struct CurvePoint {
     float x = 0;
@@ -43,8 +38,8 @@ struct CurvePoint {
 // Y at x by the kind's row with the sampler's guards (`linear` = linear X
 // stepping, otherwise geometric).
 std::optional<CurvePoint> guardedPoint(int kind, const double* k, float x, bool linear) {
-    const int system = systemOfKind(kind);
-    const int degree = degreeOfKind(kind);
+    const int system = KKAIKI::SystemOf(kind);
+    const int degree = KKAIKI::DegreeOf(kind);
     const auto p = [&](long double t) { return polynomial(degree, k[0], k[1], k[2], k[3], t); };
     float storedX = x;
     long double y = 0;
@@ -118,22 +113,24 @@ std::optional<CurvePoint> guardedPoint(int kind, const double* k, float x, bool 
 std::optional<double> equationY(int kind, double a, double b, double c, double d, double x) {
     if (kind < 1 || kind > 21)
         return std::nullopt;
-    const int system = systemOfKind(kind);
+    const int system = KKAIKI::SystemOf(kind);
+    const KKAIKI::Transform xTransform = KKAIKI::XTransformOf(system);
+    const KKAIKI::Transform yTransform = KKAIKI::YTransformOf(system);
     long double t = x;
-    if (isLnX(system)) {
+    if (xTransform == KKAIKI::Transform::Log) {
         if (x <= 0)
             return std::nullopt;
         t = std::log(static_cast<long double>(x));
-    } else if (!isX(system)) {
+    } else if (xTransform == KKAIKI::Transform::Reciprocal) {
         if (x == 0)
             return std::nullopt;
         t = 1.0L / x;
     }
-    const long double u = polynomial(degreeOfKind(kind), a, b, c, d, t);
+    const long double u = polynomial(KKAIKI::DegreeOf(kind), a, b, c, d, t);
     long double y = u;
-    if (system == 3 || system == 4)
+    if (yTransform == KKAIKI::Transform::Log)
         y = std::exp(u);
-    else if (system == 6 || system == 7) {
+    else if (yTransform == KKAIKI::Transform::Reciprocal) {
         if (u == 0)
             return std::nullopt;
         y = 1.0L / u;
@@ -147,22 +144,22 @@ std::optional<double> equationY(int kind, double a, double b, double c, double d
 QString SheetFormulaText(qint16 kind, float a, float b, float c, float d) {
     if (kind < 1 || kind > 21)
         return {};
-    const int system = systemOfKind(kind);
-    const int degree = degreeOfKind(kind);
+    const int system = KKAIKI::SystemOf(kind);
+    const int degree = KKAIKI::DegreeOf(kind);
 
-    // X terms of the powers 3, 2, 1 for the kind's transformed X.
-    static const QString xTerms[3] = {QStringLiteral("*$B$1^3"), QStringLiteral("*$B$1^2"),
-                                      QStringLiteral("*$B$1")};
-    static const QString lnTerms[3] = {QStringLiteral("*LN($B$1)^3"), QStringLiteral("*LN($B$1)^2"),
-                                       QStringLiteral("*LN($B$1)")};
-    static const QString reciprocalTerms[3] = {QStringLiteral("*(1/$B$1)^3"), QStringLiteral("*(1/$B$1)^2"),
-                                               QStringLiteral("*(1/$B$1)")};
-    const QString* terms = isX(system) ? xTerms : isLnX(system) ? lnTerms : reciprocalTerms;
+    // X terms of the powers 3, 2, 1 by the kind's X transform.
+    static const QString kTerms[3][3] = {
+        {QStringLiteral("*$B$1^3"), QStringLiteral("*$B$1^2"), QStringLiteral("*$B$1")},
+        {QStringLiteral("*LN($B$1)^3"), QStringLiteral("*LN($B$1)^2"), QStringLiteral("*LN($B$1)")},
+        {QStringLiteral("*(1/$B$1)^3"), QStringLiteral("*(1/$B$1)^2"), QStringLiteral("*(1/$B$1)")},
+    };
+    const QString* terms = kTerms[static_cast<size_t>(KKAIKI::XTransformOf(system))];
 
+    const KKAIKI::Transform yTransform = KKAIKI::YTransformOf(system);
     QString text = QStringLiteral("=");
-    if (system == 3 || system == 4)
+    if (yTransform == KKAIKI::Transform::Log)
         text += QStringLiteral("EXP(");
-    else if (system == 6 || system == 7)
+    else if (yTransform == KKAIKI::Transform::Reciprocal)
         text += QStringLiteral("1/(");
 
     const float coefficients[4] = {a, b, c, d};
@@ -176,7 +173,7 @@ QString SheetFormulaText(qint16 kind, float a, float b, float c, float d) {
         if (power > 0)
             text += terms[3 - power];
     }
-    if (system == 3 || system == 4 || system == 6 || system == 7)
+    if (yTransform != KKAIKI::Transform::None)
         text += u')';
     return text;
 }
@@ -190,7 +187,7 @@ void setUpSectionCurve(SharedState& state, int line, int section) {
     state.CurveLine = static_cast<qint16>(line);
     state.CurveSection = static_cast<qint16>(section);
     if (kind >= 0 && kind <= 50) {
-        const bool threeOrMore = kind >= 1 && kind <= 21 && degreeOfKind(kind) >= 2;
+        const bool threeOrMore = kind >= 1 && kind <= 21 && KKAIKI::DegreeOf(kind) >= 2;
         state.CoefA[kind] = fit.SectionC1[section][line];
         state.CoefB[kind] = fit.SectionC2[section][line];
         state.CoefC[kind] = threeOrMore ? fit.SectionC3[section][line] : 0.0f;
@@ -200,8 +197,8 @@ void setUpSectionCurve(SharedState& state, int line, int section) {
     const int last = fit.SectionLastPoint[section][line];
     if (first < 1 || first > kMaxLinePoints || last < 1 || last > kMaxLinePoints)
         return;
-    const float xFirst = static_cast<float>(numtext::val(state.PointXText[line][first]));
-    const float xLast = static_cast<float>(numtext::val(state.PointXText[line][last]));
+    const float xFirst = toSingle(numtext::val(state.PointXText[line][first]));
+    const float xLast = toSingle(numtext::val(state.PointXText[line][last]));
     if (xFirst != xLast) {
         state.SectionXStart = xFirst;
         state.SectionXEnd = xLast;
@@ -233,8 +230,8 @@ void SampleSectionCurve(SharedState& state) {
         const int first = std::max<int>(1, state.FitResult.SectionFirstPoint[section][line]);
         const int last = std::min<int>(kMaxLinePoints, state.FitResult.SectionLastPoint[section][line]);
         for (int j = first; j <= last; ++j) {
-            const float x = static_cast<float>(numtext::val(state.PointXText[line][j]));
-            const float y = static_cast<float>(numtext::val(state.PointYText[line][j]));
+            const float x = toSingle(numtext::val(state.PointXText[line][j]));
+            const float y = toSingle(numtext::val(state.PointYText[line][j]));
             if (x >= start && x <= end)
                 widen(y);
         }

@@ -5,8 +5,8 @@
 //
 // Equation kinds 1..21 are (coordinate system - 1) * 3 + degree with the
 // systems 1 X-Y, 2 Ln(X)-Y, 3 X-Ln(Y), 4 Ln(X)-Ln(Y), 5 1/X-Y, 6 X-1/Y,
-// 7 1/X-1/Y; kind 0 is "no equation". Coefficients a, b, c, d run from the
-// highest power down.
+// 7 1/X-1/Y (the equation numbers of fit/KKAIKI.h); kind 0 is "no equation".
+// Coefficients a, b, c, d run from the highest power down.
 
 #include "core/SharedState.h"
 
@@ -15,14 +15,6 @@
 #include <optional>
 
 namespace tracol::Module70 {
-
-// Coordinate system 1..7 and degree 1..3 of a kind 1..21.
-constexpr int systemOfKind(int kind) {
-    return (kind - 1) / 3 + 1;
-}
-constexpr int degreeOfKind(int kind) {
-    return (kind - 1) % 3 + 1;
-}
 
 // Y of equation kind 1..21 at x, computed in double precision without any of
 // the sampler's guards; no value where the equation is undefined (ln of

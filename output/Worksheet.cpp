@@ -2,6 +2,7 @@
 
 #include "core/NumericText.h"
 #include "fit/KKAIKI_Sort.h"
+#include "fit/SingleValue.h"
 #include "output/Module70.h"
 #include "output/WorksheetFile.h"
 
@@ -53,8 +54,8 @@ std::vector<float> sortedX(const SharedState& state, int line) {
     const int count = std::clamp<int>(state.LoadedLineCount[line], 0, kMaxLinePoints);
     std::vector<float> x(count + 1), y(count + 1);
     for (int j = 1; j <= count; ++j) {
-        x[j] = static_cast<float>(numtext::val(state.PointXText[line][j]));
-        y[j] = static_cast<float>(numtext::val(state.PointYText[line][j]));
+        x[j] = toSingle(numtext::val(state.PointXText[line][j]));
+        y[j] = toSingle(numtext::val(state.PointYText[line][j]));
     }
     KKAIKI::SortPointsByX(x.data(), y.data(), count);
     return x;
@@ -64,7 +65,7 @@ SheetLine sheetLine(const SharedState& state, int line) {
     const FitResultStore& fit = state.FitResult;
     SheetLine out;
     out.line = line;
-    out.parameter = static_cast<float>(numtext::val(state.LineParameter[line]));
+    out.parameter = toSingle(numtext::val(state.LineParameter[line]));
     const std::vector<float> x = sortedX(state, line);
     const int count = static_cast<int>(x.size()) - 1;
     const auto xAt = [&](int index) { return count >= 1 ? x[std::clamp(index, 1, count)] : 0.0f; };
