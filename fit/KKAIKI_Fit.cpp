@@ -26,6 +26,19 @@ double transformed(double v, Transform how) {
     return v;
 }
 
+// The inverse of transformed: a transformed value back in real units.
+double untransformed(double v, Transform how) {
+    switch (how) {
+    case Transform::Log:
+        return std::exp(v);
+    case Transform::Reciprocal:
+        return 1 / v;
+    case Transform::None:
+        break;
+    }
+    return v;
+}
+
 } // namespace
 
 void PreparedPoints::assign(const double* x, const double* y, int n) {
@@ -61,17 +74,7 @@ void PreparedPoints::assign(const double* x, const double* y, int n) {
             p.t3u = p.t[3] * u;
             p.t2u = p.t[2] * u;
             p.tu = t * u;
-            switch (yt) {
-            case Transform::Log:
-                p.measured = std::exp(u);
-                break;
-            case Transform::Reciprocal:
-                p.measured = 1 / u;
-                break;
-            case Transform::None:
-                p.measured = u;
-                break;
-            }
+            p.measured = untransformed(u, yt);
         }
     }
 }
@@ -148,11 +151,7 @@ double meanRelativeError(const PreparedPoints::Terms* points, int count, int deg
             poly = c[1] * p.t[2] + c[2] * p.t[1] + c[3];
         else
             poly = c[1] * p.t[3] + c[2] * p.t[2] + c[3] * p.t[1] + c[4];
-        double predicted = poly;
-        if (yt == Transform::Log)
-            predicted = std::exp(poly);
-        else if (yt == Transform::Reciprocal)
-            predicted = 1 / poly;
+        const double predicted = untransformed(poly, yt);
         const double deviation = predicted - p.measured;
         double relative;
         if (std::fabs(p.u) > 1e-20) {
@@ -169,23 +168,22 @@ double meanRelativeError(const PreparedPoints::Terms* points, int count, int deg
     return sum / count;
 }
 
-bool systemImpossible(int system, bool xZero, bool yZero, bool xNotPositive, bool yNotPositive) {
-    switch (system) {
-    case 2:
-        return xNotPositive;
-    case 3:
-        return yNotPositive;
-    case 4:
-        return xNotPositive || yNotPositive;
-    case 5:
-        return xZero;
-    case 6:
-        return yZero;
-    case 7:
-        return xZero || yZero;
-    default:
-        return false;
+// A Ln transform needs values > 0, a reciprocal one values other than 0.
+bool transformImpossible(Transform how, bool zero, bool notPositive) {
+    switch (how) {
+    case Transform::Log:
+        return notPositive;
+    case Transform::Reciprocal:
+        return zero;
+    case Transform::None:
+        break;
     }
+    return false;
+}
+
+bool systemImpossible(int system, bool xZero, bool yZero, bool xNotPositive, bool yNotPositive) {
+    return transformImpossible(XTransformOf(system), xZero, xNotPositive) ||
+           transformImpossible(YTransformOf(system), yZero, yNotPositive);
 }
 
 } // namespace
