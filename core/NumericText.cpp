@@ -111,6 +111,12 @@ std::optional<qint16> toInteger(double value) {
 
 namespace {
 
+// "E", the exponent's sign and at least two digits: "E+05", "E-12", "E+123".
+QString exponentSuffix(int exponent) {
+    const QString digits = QString::number(std::abs(exponent)).rightJustified(2, u'0');
+    return (exponent < 0 ? QStringLiteral("E-") : QStringLiteral("E+")) + digits;
+}
+
 // Digits of |value| rounded to `significant` digits, without trailing zeros,
 // in fixed or exponent notation as the general number text has them.
 QString unsignedGeneralDigits(double value, int significant) {
@@ -132,10 +138,7 @@ QString unsignedGeneralDigits(double value, int significant) {
         QString out = digits.left(1);
         if (digits.size() > 1)
             out += u'.' + digits.mid(1);
-        const int absExp = std::abs(exponent);
-        out += exponent < 0 ? QStringLiteral("E-") : QStringLiteral("E+");
-        out += absExp < 10 ? u'0' + QString::number(absExp) : QString::number(absExp);
-        return out;
+        return out + exponentSuffix(exponent);
     }
     if (exponent < 0)
         return u'.' + QString(-exponent - 1, u'0') + digits;
@@ -184,12 +187,8 @@ QString exponentForm(double value) {
     const QString e = QString::number(std::fabs(value), 'e', 5); // d.ddddde+XX
     const qsizetype ePos = e.indexOf(u'e');
     const int exponent = e.mid(ePos + 1).toInt();
-    const int absExp = std::abs(exponent);
-    QString out = value < 0 ? QStringLiteral("-") : QString();
-    out += e.left(ePos);
-    out += exponent < 0 ? QStringLiteral("E-") : QStringLiteral("E+");
-    out += absExp < 10 ? u'0' + QString::number(absExp) : QString::number(absExp);
-    return out;
+    const QString sign = value < 0 ? QStringLiteral("-") : QString();
+    return sign + e.left(ePos) + exponentSuffix(exponent);
 }
 
 QString plainForm(double value) {

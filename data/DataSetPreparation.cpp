@@ -18,14 +18,25 @@ constexpr int kShortestComputedLineText = 10;
 // fewer and it has no points.
 constexpr int kShortestLineTextWithData = 3;
 
+struct PointTexts {
+    QString x, y;
+};
+
+// X and Y of a point line, blanks removed: the texts before and after its
+// first comma; a line without a comma is all X.
+PointTexts pointTextsOf(const QString& line) {
+    const qsizetype comma = line.indexOf(u',');
+    if (comma < 0)
+        return {withoutBlanks(line), QString()};
+    return {withoutBlanks(line.left(comma)), withoutBlanks(line.mid(comma + 1))};
+}
+
 // Checks one point line of the DataSet window: a comma, X and Y not empty
 // once blanks are removed, only number characters. Empty when it passes.
 QString pointLineMessage(const QString& line) {
-    const qsizetype comma = line.indexOf(u',');
-    if (comma < 0)
+    if (!line.contains(u','))
         return kMissingXOrYMessage;
-    const QString x = withoutBlanks(line.left(comma));
-    const QString y = withoutBlanks(line.mid(comma + 1));
+    const auto [x, y] = pointTextsOf(line);
     if (x.isEmpty() || y.isEmpty())
         return kMissingXOrYMessage;
     if (!numtext::allCharsIn(x, numtext::kDataChars) || !numtext::allCharsIn(y, numtext::kDataChars))
@@ -73,15 +84,9 @@ bool preparePointTable(SharedState& state, int h, int n) {
         return false;
     const QStringList lines = splitLines(text);
     for (int i = 1; i <= n && i <= kMaxLinePoints; ++i) {
-        QString x, y;
-        if (i <= lines.size()) {
-            const QString& line = lines.at(i - 1);
-            const qsizetype comma = line.indexOf(u',');
-            x = withoutBlanks(comma < 0 ? line : line.left(comma));
-            y = comma < 0 ? QString() : withoutBlanks(line.mid(comma + 1));
-        }
-        state.PointXText[h][i] = x;
-        state.PointYText[h][i] = y;
+        const PointTexts point = i <= lines.size() ? pointTextsOf(lines.at(i - 1)) : PointTexts{};
+        state.PointXText[h][i] = point.x;
+        state.PointYText[h][i] = point.y;
     }
     state.LoadedLineKind[h] = 1;
     state.LoadedLineCount[h] = static_cast<qint16>(n);

@@ -10,13 +10,17 @@ namespace tracol {
 
 namespace {
 
-// A page's text as the Line keeps it: CR LF line ends, no empty lines, a CR LF
-// after the last line; a text of line breaks alone is empty.
-QString pageLineText(const QString& data) {
-    const QString cleaned = withoutEmptyLines(withCrLf(data));
+// A text already cleaned of empty lines, with a CR LF after its last line.
+QString withFinalCrLf(const QString& cleaned) {
     if (cleaned.isEmpty() || cleaned.endsWith(kCrLf))
         return cleaned;
     return cleaned + kCrLf;
+}
+
+// A page's text as the Line keeps it: CR LF line ends, no empty lines, a CR LF
+// after the last line; a text of line breaks alone is empty.
+QString pageLineText(const QString& data) {
+    return withFinalCrLf(withoutEmptyLines(withCrLf(data)));
 }
 
 // The point lines of a page: its text, blanks trimmed at both ends, cut at
@@ -90,7 +94,7 @@ PageLineCount countPageLines(SharedState& state, int line, const QString& boxTex
     result.textChanged = result.text != crLfText;
     if (line < 1 || line > kLineCount)
         return result;
-    const QString lineText = pageLineText(boxText);
+    const QString lineText = withFinalCrLf(result.text);
     const int lines = static_cast<int>(splitLines(lineText).size());
     result.count = static_cast<qint16>(std::min(lines, kMaxLinePoints));
     result.pointsBeyondLimit = lines > kMaxLinePoints;
