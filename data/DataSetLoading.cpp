@@ -36,7 +36,7 @@ void takeMainWindowsPlace(Windows& windows, Form21* dataSet) {
 // a wrong or broken file must not cost the user the points on screen.
 struct LinesBeforeRead {
     PerLine<QString> box, parameter;
-    std::array<QString, 31> text{};
+    decltype(SharedState::LineText) text{};
     PerLine<qint16> count{};
     qint16 currentLine = 1;
 

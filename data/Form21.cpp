@@ -34,14 +34,13 @@ const QString kRestrictedHint = QStringLiteral("保存データ参照の為操�
 
 // Width of the message field for each message of the computation start.
 int messageWidth(const QString& message) {
-    if (message == QStringLiteral("データが無い"))
+    if (message == kNoDataMessage)
         return 1275;
-    if (message == QStringLiteral("データが少ない"))
+    if (message == kTooFewPointsMessage)
         return 1425;
-    if (message == QStringLiteral("データが無いパラメータ存在"))
+    if (message == kLineGapMessage)
         return 2505;
-    if (message == QStringLiteral("X,Yデータがどちらか欠損") ||
-        message == QStringLiteral("数値として判断されない"))
+    if (message == kMissingXOrYMessage || message == kNotNumericMessage)
         return 2235;
     return 2700; // notices of this program's own
 }
@@ -74,10 +73,8 @@ void Form21::buildControls() {
     setFixedSize(twipsToPixels(2820), twipsToPixels(7875));
     setMouseTracking(true);
 
-    auto* title = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("採取データの表示"), 60, 30, 2700);
-    QFont titleFont = title->font();
-    titleFont.setBold(true);
-    title->setFont(titleFont);
+    setBold(makeLabel(this, QStringLiteral("Label1"), QStringLiteral("採取データの表示"), 60, 30, 2700),
+            true);
 
     makeLabel(this, QStringLiteral("Label5"), QStringLiteral("Line"), 60, 330, 420);
     Text5 = makeBox(this, QStringLiteral("Text5"), 480, 330, 480);
@@ -279,9 +276,7 @@ void Form21::markLineLabels() {
                 setLineBox(line, QString());
             setTextColour(label, Qt::black);
         }
-        QFont font = label->font();
-        font.setBold(line == selected);
-        label->setFont(font);
+        setBold(label, line == selected);
     }
 }
 
@@ -343,11 +338,11 @@ void Form21::deleteAllLines() {
     for (int line = 1; line <= kLineCount; ++line) {
         setLineBox(line, QString());
         setTextColour(Label3[line - 1], Qt::black);
-        Text6->setText(QStringLiteral("0"));
         state_.PointCount[line] = 0;
         state_.LineText[line].clear();
         state_.LineParameter[line] = numtext::plainInteger(line);
     }
+    Text6->setText(QStringLiteral("0"));
     Option1[0]->setChecked(true);
     setControlChecked(windows_.form20, QStringLiteral("Option1(0)"), true);
     Text2->setText(state_.LineParameter[1]);
@@ -419,7 +414,6 @@ bool Form21::startComputation() {
     const PreparationOutcome outcome = prepareComputation(state_);
     if (!outcome.ok()) {
         showMessage(outcome.message);
-        state_.ValidateOnly = false;
         activate(); // the window stays: its timers run on
         return false;
     }
@@ -440,7 +434,6 @@ bool Form21::startComputation() {
     } else {
         activate();
     }
-    state_.ValidateOnly = false;
     return true;
 }
 

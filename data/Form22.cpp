@@ -1,10 +1,12 @@
 #include "data/Form22.h"
 
+#include "data/SaveNameChecks.h"
 #include "ui/ControlFactory.h"
 #include "ui/DetachChildren.h"
 #include "ui/DirListBox.h"
 #include "ui/DriveListBox.h"
 #include "ui/FileListBox.h"
+#include "ui/WidgetLook.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,17 +19,6 @@
 namespace tracol {
 
 namespace {
-
-// The folder part of a path: the text before its last separator (the root
-// itself for a file in the root).
-QString folderOf(const QString& path) {
-    const QString clean = QDir::fromNativeSeparators(path);
-    const qsizetype last = clean.lastIndexOf(u'/');
-    if (last < 0)
-        return QString();
-    return QDir::toNativeSeparators(last == 0 || clean.at(last - 1) == u':' ? clean.left(last + 1)
-                                                                            : clean.left(last));
-}
 
 QString nameOf(const QString& path) {
     const QString clean = QDir::fromNativeSeparators(path);
@@ -54,9 +45,7 @@ Form22::Form22(SharedState& state, Windows& windows, QWidget* parent)
     Text3 = named(new QLineEdit(QStringLiteral("ﾌｧｲﾙ内容不正"), this), QStringLiteral("Text3"),
                   {10, 242, 200, 22});
     Text3->setReadOnly(true);
-    QPalette red = Text3->palette();
-    red.setColor(QPalette::Text, Qt::red);
-    Text3->setPalette(red);
+    setTextColour(Text3, Qt::red);
     Text3->hide();
     Command1 =
         named(new QPushButton(QStringLiteral("決定"), this), QStringLiteral("Command1"), {10, 296, 130, 28});
@@ -64,8 +53,7 @@ Form22::Form22(SharedState& state, Windows& windows, QWidget* parent)
                      {155, 296, 130, 28});
     Command3 = named(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), QStringLiteral("Command3"),
                      {300, 296, 130, 28});
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1 = named(new QTimer(this), QStringLiteral("Timer1"));
     Timer1->setInterval(5000);
 
     connect(Drive1, &DriveListBox::driveChanged, this, &Form22::driveChosen);
@@ -110,7 +98,7 @@ void Form22::activate() {
     if (!path.isEmpty()) {
         Text1->setText(path);
         Drive1->setDrive(path);
-        Dir1->setPath(folderOf(path));
+        Dir1->setPath(folderOfPath(path));
     } else if (!state_.RememberedDirectory.isEmpty()) {
         Drive1->setDrive(state_.RememberedDrive);
         Dir1->setPath(state_.RememberedDirectory);
@@ -168,7 +156,7 @@ void Form22::pathLeft() {
     if (text.contains(u'.') && text.size() > 2) {
         Text3->hide();
         Drive1->setDrive(text);
-        Dir1->setPath(folderOf(QFileInfo(text).absoluteFilePath()));
+        Dir1->setPath(folderOfPath(QFileInfo(text).absoluteFilePath()));
         state_.CurrentFileName = nameOf(text);
     } else {
         showFileMessage(kBadFileName);
@@ -184,7 +172,7 @@ void Form22::showFileMessage(const QString& message) {
 void Form22::followChosenPath(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     Drive1->setDrive(absolute);
-    Dir1->setPath(folderOf(absolute));
+    Dir1->setPath(folderOfPath(absolute));
     state_.LastDirectory = Dir1->path();
     QDir::setCurrent(state_.LastDirectory);
     state_.LastFileName = nameOf(absolute);

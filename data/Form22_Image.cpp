@@ -64,10 +64,9 @@ bool Form22::loadImage() {
 
     resetLines(state_);
     state_.SavedLineBox = state_.LineBox;
-    for (int line = 1; line <= kLineCount; ++line) {
+    for (int line = 1; line <= kLineCount; ++line)
         emit windows_.lineBoxChanged(line);
-        setControlText(windows_.form21, QStringLiteral("Text6"), QStringLiteral("0"));
-    }
+    setControlText(windows_.form21, QStringLiteral("Text6"), QStringLiteral("0"));
     setControlChecked(windows_.form21, indexedName(QStringLiteral("Option1"), 0), true);
     setControlChecked(main, indexedName(QStringLiteral("Option1"), 0), true);
     setControlText(windows_.form21, QStringLiteral("Text2"), state_.LineParameter[1]);

@@ -10,6 +10,7 @@
 #include "ui/DriveListBox.h"
 #include "ui/FileListBox.h"
 #include "ui/Twips.h"
+#include "ui/WidgetLook.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,19 +30,24 @@ constexpr int kButtonHeight = 390;
 
 QString titleOfKind(int kind) {
     switch (kind) {
-    case 0:
+    case kSaveAllLines:
         return QStringLiteral("採取ﾃﾞｰﾀ全保存");
-    case 1:
+    case kSaveSelectedLine:
         return QStringLiteral("採取ﾃﾞｰﾀ選択保存");
-    case 2:
+    case kSaveRelationFormulas:
         return QStringLiteral("計算ﾌﾟﾛｸﾞﾗﾑの保存");
-    case 4:
+    case kSaveAllResults:
         return QStringLiteral("計算結果全保存");
-    case 5:
+    case kSaveHistory:
         return QStringLiteral("履歴保存");
     default:
         return QString();
     }
+}
+
+// Saves of sampled points (as opposed to result files).
+bool isDataSetSave(int kind) {
+    return kind == kSaveAllLines || kind == kSaveSelectedLine;
 }
 
 } // namespace
@@ -62,9 +68,7 @@ Form24::~Form24() {
 void Form24::buildControls() {
     setFixedSize(twipsToPixels(6000), twipsToPixels(5400));
     Label2 = makeLabel(this, QStringLiteral("Label2"), QString(), 120, 90, 5700, 330);
-    QFont titleFont = Label2->font();
-    titleFont.setBold(true);
-    Label2->setFont(titleFont);
+    setBold(Label2, true);
 
     Text1 = makeBox(this, QStringLiteral("Text1"), 120, 480, 5760, 330);
     Text1->installEventFilter(this);
@@ -126,7 +130,7 @@ void Form24::activate() {
         move(rememberedPosition_);
     const QString title = titleOfKind(state_.SaveKind);
     Label2->setText(title);
-    Command4->setText(state_.SaveKind == 0 ? QStringLiteral("入力ﾃﾞｰﾀの保存") : title);
+    Command4->setText(state_.SaveKind == kSaveAllLines ? QStringLiteral("入力ﾃﾞｰﾀの保存") : title);
     showConfirmButtons(false);
     Text2->clear();
     Text2->hide();
@@ -173,8 +177,7 @@ void Form24::directoryChanged(const QString& path) {
 
 void Form24::fileClicked(const QString& name) {
     const QString path = joinPath(File1->path(), name);
-    const bool dataSave = state_.SaveKind == 0 || state_.SaveKind == 1;
-    if (dataSave && needsFirstLineCheck(name) && !firstLineLooksLikeData(path)) {
+    if (isDataSetSave(state_.SaveKind) && needsFirstLineCheck(name) && !firstLineLooksLikeData(path)) {
         Text1->setText(path);
         showMessage(QStringLiteral("不適切なファイル名"), kRed);
         return;
@@ -235,8 +238,7 @@ void Form24::confirmName() {
     // A data-set save never replaces a file that is not a data file (the
     // remembered path may be the graph image's), whatever its extension.
     const QString path = typedPath();
-    const bool dataSave = state_.SaveKind == 0 || state_.SaveKind == 1;
-    if (dataSave && QFileInfo::exists(path) && !firstLineLooksLikeData(path)) {
+    if (isDataSetSave(state_.SaveKind) && QFileInfo::exists(path) && !firstLineLooksLikeData(path)) {
         showMessage(QStringLiteral("不適切なファイル名"), kRed);
         return;
     }
@@ -251,9 +253,6 @@ void Form24::writeFile() {
     Text2->setText(QStringLiteral("保存中"));
     Text2->show();
     QApplication::processEvents();
-    for (int i = 1; i <= 10000; ++i)
-        if (i % 2000 == 0)
-            Text2->setText(Text2->text().isEmpty() ? QStringLiteral("保存中") : QString());
 
     SelectedLineInput selected;
     if (auto* form21 = windows_.form21.data()) {
@@ -303,7 +302,7 @@ void Form24::cancel() {
 }
 
 void Form24::returnToCaller() {
-    const bool fromDataSetWindow = (state_.SaveKind == 0 || state_.SaveKind == 1) && state_.SaveCaller == 21;
+    const bool fromDataSetWindow = isDataSetSave(state_.SaveKind) && state_.SaveCaller == 21;
     if (fromDataSetWindow) {
         if (auto* follow = control<QTimer>(windows_.form20, QStringLiteral("Timer4")))
             follow->start();

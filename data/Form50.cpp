@@ -55,10 +55,7 @@ Form50::~Form50() {
 void Form50::buildControls() {
     setFixedSize(twipsToPixels(4800), twipsToPixels(6540));
     setMouseTracking(true);
-    auto* title = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("キーボード入力"), 120, 60, 2400);
-    QFont titleFont = title->font();
-    titleFont.setBold(true);
-    title->setFont(titleFont);
+    setBold(makeLabel(this, QStringLiteral("Label1"), QStringLiteral("キーボード入力"), 120, 60, 2400), true);
     makeLabel(this, QStringLiteral("Label7"), QStringLiteral("No"), 3300, 60, 400);
     Label6 = makeLabel(this, QStringLiteral("Label6"), QStringLiteral("1"), 3720, 60, 600);
     makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Parameter"), 120, 480, 1200);
@@ -205,9 +202,7 @@ void Form50::showPage(int page) {
         Text3[k]->setVisible(k == page);
     }
     Label6->setText(numtext::plainInteger(page + 1));
-    QFont font = Label6->font();
-    font.setBold(numtext::val(Text3[page]->text()) != 0);
-    Label6->setFont(font);
+    setBold(Label6, numtext::val(Text3[page]->text()) != 0);
 }
 
 void Form50::dataBoxChanged(int page) {
@@ -226,9 +221,7 @@ void Form50::dataBoxChanged(int page) {
 void Form50::dataBoxEntered(int page) {
     const PageLineCount counted = countPageLines(state_, page + 1, boxText(Text2[page]));
     Text3[page]->setText(numtext::plainInteger(counted.count));
-    QFont font = Label6->font();
-    font.setBold(counted.count >= 3);
-    Label6->setFont(font);
+    setBold(Label6, counted.count >= 3);
     if (counted.pointsBeyondLimit)
         showMessage(kOnlyFirstPointsNotice);
 }
@@ -289,13 +282,11 @@ void Form50::saveAllData() {
 }
 
 void Form50::deletePage() {
-    const int shown = page_;
     KeyboardPages current = pages();
-    for (int k = shown; k < kLineCount - 1; ++k)
+    for (int k = page_; k < kLineCount - 1; ++k)
         current[k] = current[k + 1];
     current[kLineCount - 1] = {QString(), QString(), QStringLiteral("0")};
-    setPages(current);
-    showPage(shown);
+    setPages(current); // keeps the page on show
 }
 
 void Form50::convertToCommas() {
