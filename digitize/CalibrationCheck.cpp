@@ -23,9 +23,7 @@ ReadinessDecision CheckLogInputs(SharedState& state, const CalibrationInputs& in
         state.BaseValuesOk = false;
     } else {
         state.BaseValuesOk = true;
-        const bool xBad = in.logX && (in.value(3) <= 0 || in.value(4) <= 0);
-        const bool yBad = in.logY && (in.value(5) <= 0 || in.value(6) <= 0);
-        if (xBad || yBad) {
+        if (!in.allPassLogTest()) {
             decision.message = kLogUnsuitable;
             state.NotReady = true;
         }
@@ -44,9 +42,7 @@ ReadinessDecision CheckLogInputs(SharedState& state, const CalibrationInputs& in
 
 ConfirmationDecision confirmBaseCoordinates(SharedState& state, const CalibrationInputs& in) {
     ConfirmationDecision decision;
-    const bool logLimitsBad = (in.logX && (in.value(3) <= 0 || in.value(4) <= 0)) ||
-                              (in.logY && (in.value(5) <= 0 || in.value(6) <= 0));
-    if (logLimitsBad) {
+    if (!in.allPassLogTest()) {
         state.NotReady = true;
     } else {
         state.ConversionOn = true;
@@ -96,7 +92,7 @@ int orderedLimits(const CalibrationInputs& in) {
 int filledValues(const CalibrationInputs& in) {
     int count = 0;
     for (int box = 3; box <= 6; ++box) {
-        if (!in.valueText[box].simplified().remove(u' ').isEmpty())
+        if (!in.valueText[box].trimmed().isEmpty())
             ++count;
     }
     return count;

@@ -160,11 +160,15 @@ void Form20::applyReadiness(bool ready) {
     setTextColour(Label9, kReadyLabel);
     setBackgroundColour(Text8, kReadyXBackground);
     setBackgroundColour(Text9, kReadyYBackground);
-    for (QWidget* mid : {static_cast<QWidget*>(Check6), static_cast<QWidget*>(Check7),
-                         static_cast<QWidget*>(Text10), static_cast<QWidget*>(Text11)})
-        mid->setEnabled(true);
+    setMidControlsEnabled(true);
     Text7->hide();
     doBeep();
+}
+
+void Form20::setMidControlsEnabled(bool enabled) {
+    for (QWidget* mid : {static_cast<QWidget*>(Check6), static_cast<QWidget*>(Check7),
+                         static_cast<QWidget*>(Text10), static_cast<QWidget*>(Text11)})
+        mid->setEnabled(enabled);
 }
 
 void Form20::setNotReadyControls() {
@@ -586,9 +590,7 @@ void Form20::showEvent(QShowEvent* event) {
     Option2[1]->setChecked(true);
     Check6->setChecked(false);
     Check7->setChecked(false);
-    for (QWidget* mid : {static_cast<QWidget*>(Check6), static_cast<QWidget*>(Check7),
-                         static_cast<QWidget*>(Text10), static_cast<QWidget*>(Text11)})
-        mid->setEnabled(false);
+    setMidControlsEnabled(false);
 }
 
 void Form20::changeEvent(QEvent* event) {

@@ -109,6 +109,8 @@ class Form20 : public QMainWindow, public ConversionView {
     void confirmClicked(); // Command4 "基本座標の確定"
     void midBoxClicked(int axis);
     void applyReadiness(bool ready);
+    // Check6, Check7, Text10 and Text11 together.
+    void setMidControlsEnabled(bool enabled);
     void setNotReadyControls();
     void autoConfirmOver(bool baseFrame);
 

@@ -210,15 +210,16 @@ void Form20::connectControls() {
     }
     connect(Check6, &QCheckBox::toggled, this, [this] { midBoxClicked(0); });
     connect(Check7, &QCheckBox::toggled, this, [this] { midBoxClicked(1); });
-    for (QLineEdit* mid : {Text10, Text11}) {
-        connect(mid, &QLineEdit::textChanged, this, [this, mid] {
-            if (mid == Text10 && Check6->isChecked())
-                state_.ValXmid = static_cast<float>(numtext::val(Text10->text()));
-            if (mid == Text11 && Check7->isChecked())
-                state_.ValYmid = static_cast<float>(numtext::val(Text11->text()));
-        });
-        mid->installEventFilter(this);
-    }
+    connect(Text10, &QLineEdit::textChanged, this, [this] {
+        if (Check6->isChecked())
+            state_.ValXmid = static_cast<float>(numtext::val(Text10->text()));
+    });
+    connect(Text11, &QLineEdit::textChanged, this, [this] {
+        if (Check7->isChecked())
+            state_.ValYmid = static_cast<float>(numtext::val(Text11->text()));
+    });
+    Text10->installEventFilter(this);
+    Text11->installEventFilter(this);
     connect(Check5, &QCheckBox::toggled, this, &Form20::displayFormClicked);
     for (int k = 0; k < kLineCount; ++k) {
         connect(Option1[k], &QRadioButton::toggled, this, [this, k](bool on) {

@@ -156,12 +156,8 @@ void Form20::resetCalibrationClicked() {
     state_.NotReady = true;
     MDIForm20* image = imageWindow();
     Form23* clean = holder();
-    if (image) {
+    if (image)
         image->setFocus();
-        if (!image->picture()->hasPicture() && clean)
-            image->picture()->setPicture(clean->picture()->picture());
-        image->picture()->clearDrawings();
-    }
     setPointer(this, PointerKind::Icon);
     setPointer(image, PointerKind::Cross);
     clearBaseMarks();
@@ -172,9 +168,7 @@ void Form20::resetCalibrationClicked() {
         image->setFloatingLabelText(QString());
     }
     state_.BaseConfirmed = false;
-    for (QWidget* mid : {static_cast<QWidget*>(Check6), static_cast<QWidget*>(Check7),
-                         static_cast<QWidget*>(Text10), static_cast<QWidget*>(Text11)})
-        mid->setEnabled(false);
+    setMidControlsEnabled(false);
     Command4->setEnabled(true);
     Command5->setEnabled(false);
 }

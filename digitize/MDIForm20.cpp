@@ -182,6 +182,11 @@ void MDIForm20::pictureMouseDown(QPointF position) {
         main->copyReadoutToSampled();
     setPointer(this, PointerKind::Cross);
     bool accepted = true;
+    if (s.ConversionOn) {
+        s.ClickX = static_cast<float>(x);
+        s.ClickY = static_cast<float>(y);
+        s.ConversionPending = true;
+    }
     if (s.XmidChecked || s.YmidChecked) {
         if (s.MidMarkMode == 1 && s.PixXmid == 0) {
             s.PixXmid = static_cast<float>(x);
@@ -197,23 +202,13 @@ void MDIForm20::pictureMouseDown(QPointF position) {
             drawMark(s.CursorX, s.CursorY, kMidColour);
             hideFloatingLabel();
         }
-        if (s.ConversionOn) {
-            s.ClickX = static_cast<float>(x);
-            s.ClickY = static_cast<float>(y);
-            s.ConversionPending = true;
-            if (!s.NotReady && !s.BaseConfirmed)
-                main->showPosition(s.CursorX, s.CursorY);
-        }
+        if (s.ConversionOn && !s.NotReady && !s.BaseConfirmed)
+            main->showPosition(s.CursorX, s.CursorY);
         if (s.SamplingActive && !s.SkipNextSample)
             accepted = samplingStep(false);
         else
             s.SkipNextSample = false;
     } else {
-        if (s.ConversionOn) {
-            s.ClickX = static_cast<float>(x);
-            s.ClickY = static_cast<float>(y);
-            s.ConversionPending = true;
-        }
         if (s.MarkMode >= 1 && s.MarkMode <= 4) {
             const MarkFocus focus = markBasePoint(s, s.MarkMode, x, y, *this);
             accepted = focus != MarkFocus::None;
@@ -276,7 +271,6 @@ void MDIForm20::pictureMouseMove(QPointF position) {
         Label1->show();
         Line1->show();
         Line2->show();
-        main->enableLiveReadout();
     }
 }
 

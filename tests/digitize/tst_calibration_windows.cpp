@@ -120,12 +120,9 @@ class TestCalibrationWindows : public QObject {
 
     void lastValueTypedReadiesTheWindow() {
         DigitizeFixture f;
-        f.click("Check1");
-        f.clickImage(60, 420);
-        f.click("Check2");
-        f.clickImage(560, 420);
-        f.click("Check4");
-        f.clickImage(60, 40);
+        f.mark("Check1", 60, 420);
+        f.mark("Check2", 560, 420);
+        f.mark("Check4", 60, 40);
         QVERIFY(f.state.NotReady);
         f.type("Text3", "0");
         f.type("Text4", "100");
@@ -181,10 +178,8 @@ class TestCalibrationWindows : public QObject {
 
     void ymaxFirstThenOriginKeepsTheYAxisVertical() {
         DigitizeFixture f;
-        f.click("Check4");
-        f.clickImage(60, 40);
-        f.click("Check1");
-        f.clickImage(75, 420); // a little right of the Y axis
+        f.mark("Check4", 60, 40);
+        f.mark("Check1", 75, 420); // a little right of the Y axis
         QCOMPARE(f.state.PixXmin, 900.0f);
         QCOMPARE(f.state.PixYmin, 6300.0f);
         QVERIFY(f.state.YAxisDrawn);
@@ -194,10 +189,8 @@ class TestCalibrationWindows : public QObject {
 
     void xmaxFirstThenOriginKeepsTheXAxisLevel() {
         DigitizeFixture f;
-        f.click("Check2");
-        f.clickImage(560, 420);
-        f.click("Check1");
-        f.clickImage(60, 410); // a little above the X axis
+        f.mark("Check2", 560, 420);
+        f.mark("Check1", 60, 410); // a little above the X axis
         QCOMPARE(f.state.PixYmin, 6300.0f);
         QCOMPARE(f.state.PixXmin, 900.0f);
         QVERIFY(f.state.XAxisDrawn);
@@ -206,10 +199,8 @@ class TestCalibrationWindows : public QObject {
 
     void xmaxLeftOfTheOriginIsRefused() {
         DigitizeFixture f;
-        f.click("Check1");
-        f.clickImage(60, 420);
-        f.click("Check2");
-        f.clickImage(40, 420);
+        f.mark("Check1", 60, 420);
+        f.mark("Check2", 40, 420);
         QCOMPARE(f.message(), kPlotErrorXmin);
         QCOMPARE(f.state.PixXmax, 0.0f);
         QVERIFY(!f.state.XmaxMarked);
@@ -219,10 +210,8 @@ class TestCalibrationWindows : public QObject {
 
     void originAboveYmaxIsRefused() {
         DigitizeFixture f;
-        f.click("Check4");
-        f.clickImage(60, 40);
-        f.click("Check1");
-        f.clickImage(60, 20);
+        f.mark("Check4", 60, 40);
+        f.mark("Check1", 60, 20);
         QCOMPARE(f.message(),
                  QStringLiteral("<Plot Error>                       Y1MAX! <> 0 And Y1MAX! >= Y"));
         QVERIFY(!f.state.XminMarked);

@@ -198,8 +198,7 @@ class TestForm22Image : public QObject {
 
     void marksAreErasedAgainAfterBack() {
         DigitizeFixture f;
-        f.click("Check2");
-        f.clickImage(560, 420);
+        f.mark("Check2", 560, 420);
         QVERIFY(f.picture->drawnPicture() != f.picture->picture());
         DialogDriver d{f};
         ImageFolder folder;

@@ -77,8 +77,7 @@ class TestSamplingWindows : public QObject {
 
     void samplingNeedsAReadyCalibration() {
         DigitizeFixture f;
-        f.click("Check1");
-        f.clickImage(60, 420);
+        f.mark("Check1", 60, 420);
         f.the<QPushButton>("Command5")->setEnabled(true); // even if the button were reached
         QTest::mouseClick(f.the<QPushButton>("Command5"), Qt::LeftButton);
         QVERIFY(!f.state.SamplingActive);
@@ -180,10 +179,8 @@ class TestSamplingWindows : public QObject {
 
     void doubleClickDiscardsUnfinishedMarks() {
         DigitizeFixture f;
-        f.click("Check1");
-        f.clickImage(60, 420);
-        f.click("Check2");
-        f.clickImage(560, 420);
+        f.mark("Check1", 60, 420);
+        f.mark("Check2", 560, 420);
         QVERIFY(f.picture->drawnPicture() != f.picture->picture());
         QTest::mouseDClick(f.picture, Qt::LeftButton, {}, QPoint(200, 200));
         for (const char* box : {"Check1", "Check2", "Check3", "Check4"})
