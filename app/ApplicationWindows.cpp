@@ -4,10 +4,14 @@
 #include "data/Form22.h"
 #include "data/Form24.h"
 #include "data/Form50.h"
+#include "data/Form84.h"
 #include "digitize/Form1.h"
 #include "digitize/Form20.h"
 #include "digitize/Form23.h"
 #include "digitize/MDIForm20.h"
+#include "fit/Form29.h"
+#include "fit/Form33.h"
+#include "fit/GrForm35.h"
 
 namespace tracol {
 
@@ -23,6 +27,11 @@ ApplicationWindows::ApplicationWindows(SharedState& state, Windows& windows) : w
     owned_.emplace_back(std::make_unique<Form21>(state, windows));
     owned_.emplace_back(std::make_unique<Form50>(state, windows));
     owned_.emplace_back(std::make_unique<Form24>(state, windows));
+    owned_.emplace_back(std::make_unique<Form84>(state, windows));
+    // Formula fitting: the computation screen, its conditions and progress.
+    owned_.emplace_back(std::make_unique<Form33>(state, windows));
+    owned_.emplace_back(std::make_unique<Form29>(state, windows));
+    owned_.emplace_back(std::make_unique<GrForm35>(state, windows));
 }
 
 ApplicationWindows::~ApplicationWindows() {
@@ -31,10 +40,12 @@ ApplicationWindows::~ApplicationWindows() {
 }
 
 void ApplicationWindows::start() {
-    if (auto* main = qobject_cast<Form20*>(windows_.form20.data())) {
-        main->load();
-        main->show();
-    }
+    // Every window another may ask for is there before the user can ask.
+    if (const QStringList missing = windows_.missingWindows(); !missing.isEmpty())
+        qFatal("Tracol: windows not built: %s", qPrintable(missing.join(u' ')));
+    auto* main = qobject_cast<Form20*>(windows_.form20.data());
+    main->load();
+    main->show();
 }
 
 } // namespace tracol

@@ -3,10 +3,9 @@
 #include "FitExtraOutputs.h"
 #include "core/SharedState.h"
 #include "data/DataSetFile.h"
-#include "data/DataSetPreparation.h"
 #include "data/PointLimit.h"
+#include "fit/ComputationSequence.h"
 #include "fit/Conditions.h"
-#include "fit/Module1.h"
 #include "output/CsvExtensionRule.h"
 
 #include <array>
@@ -86,7 +85,7 @@ int setConditions(SharedState& state, const FitOptions& options, QTextStream& er
 
 int runFitCommand(const FitOptions& options, QTextStream& out, QTextStream& err) {
     SharedState state;
-    const std::vector<ExtraOutput> extras = extraOutputs(options.worksheetPath, options.csvPath);
+    const std::vector<ExtraOutput> extras = extraOutputs(options.csvPath);
     // The save dialog would ask before writing graph data under another
     // extension; a command cannot ask, so it says so and writes all the same.
     if (!options.csvPath.isEmpty()) {
@@ -100,21 +99,17 @@ int runFitCommand(const FitOptions& options, QTextStream& out, QTextStream& err)
     if (const int status = loadDataFile(state, options.dataFile, err); status != kExitOk)
         return status;
 
-    state.SingleLine = 0;
-    state.ValidateOnly = false;
-    const PreparationOutcome prepared = prepareComputation(state);
-    if (!prepared.ok()) {
-        err << prepared.message << '\n';
+    ComputationRequest request;
+    request.prepareFromLines = true;
+    request.hooks.buildTrace = options.trace;
+    request.worksheetPath = options.worksheetPath;
+    const ComputationOutcome computed = runComputationSequence(state, request);
+    if (!computed.preparation.ok()) {
+        err << computed.preparation.message << '\n';
         return kExitRefusedInput;
     }
-    if (prepared.pointsBeyondLimit)
+    if (computed.preparation.pointsBeyondLimit)
         err << kOnlyFirstPointsNotice << '\n';
-
-    Module1::CheckParameters(state);
-    Module1::Hooks hooks;
-    hooks.buildTrace = options.trace;
-    Module1::RunComputation(state, hooks);
-    Module1::FillDetailList(state);
 
     if (options.trace)
         printLines(out, state.List1);
@@ -130,6 +125,10 @@ int runFitCommand(const FitOptions& options, QTextStream& out, QTextStream& err)
             err << written.message << ": " << options.resultPath << '\n';
             status = kExitFileError;
         }
+    }
+    if (!options.worksheetPath.isEmpty() && !computed.worksheetWritten) {
+        err << computed.worksheetError << ": " << options.worksheetPath << '\n';
+        status = kExitFileError;
     }
     for (const ExtraOutput& extra : extras) {
         if (extra.path.isEmpty())

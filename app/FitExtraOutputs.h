@@ -1,7 +1,7 @@
 #pragma once
-// Files tracol-fit writes besides the result file: the worksheet
-// (--worksheet) and the graph-data CSV (--csv), both after the computation.
-// Each output is one entry of extraOutputs().
+// Files tracol-fit writes besides the result file and the worksheet (which
+// the computation sequence writes): the graph-data CSV (--csv), after the
+// computation. Each output is one entry of extraOutputs().
 
 #include "core/SharedState.h"
 
@@ -13,7 +13,7 @@
 namespace tracol::fitcommand {
 
 struct ExtraOutput {
-    QString option; // "--worksheet", "--csv"
+    QString option; // "--csv"
     QString path;   // FILE given with the option; empty = not asked for
     // Writes the file after the computation; returns the message to print on
     // failure, empty on success.
@@ -21,6 +21,6 @@ struct ExtraOutput {
 };
 
 // The extra outputs for the given paths, in the order they are written.
-std::vector<ExtraOutput> extraOutputs(const QString& worksheetPath, const QString& csvPath);
+std::vector<ExtraOutput> extraOutputs(const QString& csvPath);
 
 } // namespace tracol::fitcommand

@@ -13,6 +13,8 @@
 // image's own pixels (pixel x 15) and are held in 32-bit integers or floats so
 // that images wider than 32767 twips never wrap.
 
+#include "core/Purposes.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +25,14 @@ namespace tracol {
 constexpr int kLineCount = 10;      // Lines 1..10
 constexpr int kMaxLinePoints = 100; // points of a Line that take part in a computation
 constexpr int kTwipsPerPixel = 15;
+
+// Start values of the calculation conditions, which are also its standard
+// values ("標準値"): cutoff 0.00076, error mode 2, three sections, and at
+// start-up every coordinate system excluded until the computation screen
+// first loads and includes system A.
+constexpr float kStartCutoffError = 0.00076f;
+constexpr qint16 kStartErrorMode = 2;
+constexpr qint16 kStartMaxDivisions = 3;
 
 inline const QString kInitialImagePattern = QStringLiteral("*.BMP;*.JPG");
 inline const QString kInitialDataPattern = QStringLiteral("*.DA*;*.TX*;*.DO*;*.WR*");
@@ -104,21 +114,21 @@ struct SharedState {
     PerLine<qint16> LineOrder{};                    // Line at each sorted position (1..10)
     bool KeyboardDataActive = false;                // the data sets were last set up by keyboard entry
     qint16 WorkEstimate = 0;                        // expected number of trials, for the progress bar
-    qint16 ComputeCaller = 0;                       // 21 DataSet window, 50 keyboard entry
+    qint16 ComputeCaller = 0;                       // opener of the computation screen (CallerValue)
     qint16 SingleLine = 0;                          // the one Line to validate; 0 = all
     bool ValidateOnly = false;                      // computation start only validates and prepares
 
     // ---- File dialogs --------------------------------------------------------
-    qint16 OpenPurpose = 0; // 3 image, 2 data from main window, 1 data from DataSet window
-    qint16 SaveKind = 0;    // 0, 1, 2, 4, 5
-    qint16 SaveCaller = 0;  // 21, 33, 50
-    qint16 CsvPurpose = 0;  // 70 graph data, 50 keyboard data
+    qint16 OpenPurpose = 0; // what the open dialog loads (OpenPurposeValue)
+    qint16 SaveKind = 0;    // what the save dialog writes (SaveKindValue)
+    qint16 SaveCaller = 0;  // window that opened the save dialog (CallerValue)
+    qint16 CsvPurpose = 0;  // what the CSV dialog writes (CsvPurposeValue)
     QString CurrentFilePath, CurrentFileName, LastDirectory, LastFileName;
 
     // ---- Calculation conditions ---------------------------------------------
-    float CutoffError = 0.00076f;
-    qint16 ErrorMode = 2;
-    qint16 MaxDivisions = 3;
+    float CutoffError = kStartCutoffError;
+    qint16 ErrorMode = kStartErrorMode;
+    qint16 MaxDivisions = kStartMaxDivisions;
     // 1 = system 1..7 excluded. At start-up all seven are; the first loading of
     // the computation screen sets the standard conditions (only system A).
     std::array<qint16, 11> ExcludedSystems{0, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0};
@@ -148,7 +158,7 @@ struct SharedState {
     PerLine<QString> SavedLineBox{};
 
     // ---- Keyboard entry --------------------------------------------------------
-    qint16 KeyboardCaller = 0; // window that opened keyboard entry: 20 main window
+    qint16 KeyboardCaller = 0; // window that opened keyboard entry (CallerValue)
 
     // ---- Output: curve sampling (Module70) and output files -----------------
     // The sampler's input: the section's kind, its coefficients copied into
@@ -167,6 +177,7 @@ struct SharedState {
     float SectionYMin = 1e20f, SectionYMax = -1e20f;
     // Writable per-user folder of the worksheet "Rrr.csv", chosen at start-up.
     QString WorkingFolder;
+    bool WorksheetCurrent = false; // "Rrr.csv" holds the last completed computation
 
     // ---- Digitizing windows and file dialogs: remembered between openings ----
     QString ImagePattern = kInitialImagePattern; // file pattern of the open dialog for images

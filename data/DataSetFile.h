@@ -12,6 +12,7 @@
 // written to a temporary file beside it and renamed over it); a failure leaves
 // the old file untouched and gives "書込めません。".
 
+#include "core/Purposes.h"
 #include "core/SharedState.h"
 
 #include <QByteArray>
@@ -20,15 +21,6 @@
 #include <optional>
 
 namespace tracol {
-
-// What the save dialog writes (SharedState::SaveKind).
-enum SaveKindValue : qint16 {
-    kSaveAllLines = 0,         // 採取ﾃﾞｰﾀ全保存: blocks of all Lines that hold points
-    kSaveSelectedLine = 1,     // 採取ﾃﾞｰﾀ選択保存: block of the selected Line
-    kSaveRelationFormulas = 2, // 計算ﾌﾟﾛｸﾞﾗﾑの保存: the lines of List4
-    kSaveAllResults = 4,       // 計算結果全保存: data sets, List2, List3, List4
-    kSaveHistory = 5,          // 履歴保存: the lines of List1
-};
 
 inline const QString kCannotWriteMessage = QStringLiteral("書込めません。");
 inline const QString kBadFileNameMessage = QStringLiteral("ﾌｧｲﾙ名不正");

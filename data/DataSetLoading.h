@@ -13,7 +13,7 @@ namespace tracol {
 // "決定" for OpenPurpose 1 or 2: reads `path` and shows the Lines in the
 // DataSet window. Returns the message for the dialog's message field
 // ("ﾌｧｲﾙ名不正", "ﾌｧｲﾙ内容不正"), empty when the file was read; the caller
-// then closes the dialog. Blocks read before a failure stay loaded and shown.
+// then closes the dialog. A read that fails puts the Lines back as they were.
 QString loadDataSetFile(SharedState& state, Windows& windows, const QString& path);
 
 } // namespace tracol

@@ -3,11 +3,13 @@
 #include "core/NumericText.h"
 #include "data/DataSetFile.h"
 #include "data/DataSetPreparation.h"
+#include "data/LineEditing.h"
 #include "data/PointLimit.h"
 #include "ui/BoxText.h"
 #include "ui/ControlFactory.h"
-#include "ui/Controls.h"
 #include "ui/DetachChildren.h"
+#include "ui/MessageField.h"
+#include "ui/Timers.h"
 #include "ui/Twips.h"
 #include "ui/WidgetLook.h"
 
@@ -33,6 +35,8 @@ constexpr int kButtonHeight = 360;
 
 const QString kRestrictedHint = QStringLiteral("保存データ参照の為操作が制限されます");
 
+constexpr int kMessageLeft = 120, kMessageTop = 5235, kMessageHeight = 300;
+
 // Width of the message field for each message of the computation start.
 int messageWidth(const QString& message) {
     if (message == kNoDataMessage)
@@ -49,20 +53,31 @@ int messageWidth(const QString& message) {
 } // namespace
 
 Form21::Form21(SharedState& state, Windows& windows, QWidget* parent)
-    : QWidget(parent), state_(state), windows_(windows) {
+    : QWidget(parent), state_(state), windows_(windows),
+      hints_{
+          {QStringLiteral("Command1"), QStringLiteral("全てのLineのデータをファイル保存します．")},
+          {QStringLiteral("Command2"), QStringLiteral("全てのLineのデータを削除します.")},
+          {QStringLiteral("Command3"), QStringLiteral("選択されているLineのデータをファイル保存します．")},
+          {QStringLiteral("Command4"), QStringLiteral("選択されているLineのデータを削除し詰めます.")},
+          {QStringLiteral("Command6"), QStringLiteral("入力済みデータにて数式算出処理を開始します｡")},
+          {QStringLiteral("Command7"), QStringLiteral("保存されている入力データを呼び出します.")},
+          {QStringLiteral("Label4"), QStringLiteral("チェック有無でｺﾒﾝﾄ表示の切替えをします.")},
+          {QStringLiteral("Text1"), QStringLiteral("ダブルクリックすると画面が広がります.")},
+          {QStringLiteral("Text2"), QStringLiteral("パラメータ値を入力。数値入力です.")},
+      } {
     setObjectName(QStringLiteral("Form21"));
     setWindowTitle(QStringLiteral("DataSet"));
     windows_.form21 = this;
+    windows_.dataSetLink = this;
     buildControls();
     connectControls();
 
-    // Window load: the boxes of the Lines selected on the main window are shown.
-    for (int k = 0; k < kLineCount; ++k) {
-        const bool selected = isControlChecked(windows_.form20, indexedName(QStringLiteral("Option1"), k));
-        if (selected)
-            state_.CurrentLine = static_cast<qint16>(k + 1);
-        Text1[k]->setVisible(selected);
-    }
+    // Window load: the box of the Line selected on the main window is shown.
+    const int mainLine = windows_.mainWindow().selectedLine();
+    if (mainLine != 0)
+        state_.CurrentLine = static_cast<qint16>(mainLine);
+    for (int k = 0; k < kLineCount; ++k)
+        Text1[k]->setVisible(k == mainLine - 1);
     Timer1->start();
 }
 
@@ -120,7 +135,8 @@ void Form21::buildControls() {
 
     // A label, so that a long notice of this program's own wraps instead of
     // being cut off by the narrow window.
-    Text3 = makeNoteField(this, QStringLiteral("Text3"), QString(), 120, 5235, 2235, 300);
+    Text3 = makeNoteField(this, QStringLiteral("Text3"), QString(), kMessageLeft, kMessageTop, 2235,
+                          kMessageHeight);
     Text3->setBackgroundRole(QPalette::Base);
     setTextColour(Text3, kMessageColor);
     Text3->installEventFilter(this);
@@ -146,13 +162,10 @@ void Form21::buildControls() {
           static_cast<QWidget*>(Command7), static_cast<QWidget*>(Text2)})
         hinted->installEventFilter(this);
 
-    Timer1 = named(new QTimer(this), QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    Timer2 = named(new QTimer(this), QStringLiteral("Timer2"));
-    Timer2->setInterval(7000);
-    Timer2->setSingleShot(true);
-    Timer3 = named(new QTimer(this), QStringLiteral("Timer3"));
-    Timer3->setInterval(200);
+    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 1000);
+    Timer2 = makeTimer(this, QStringLiteral("Timer2"), 7000, TimerKind::OneShot);
+    Timer3 = makeTimer(this, QStringLiteral("Timer3"), 200);
+    message_ = new MessageField(Text3, Timer2, this);
 }
 
 void Form21::connectControls() {
@@ -181,8 +194,7 @@ void Form21::connectControls() {
         CommentMode = on;
         setTextColour(Label4, on ? kCommentOn : QColor(Qt::black));
     });
-    connect(Timer1, &QTimer::timeout, this, &Form21::followMainWindowLine);
-    connect(Timer2, &QTimer::timeout, Text3, &QWidget::hide);
+    connect(Timer1, &QTimer::timeout, this, &Form21::keepCurrentLineWithMainWindow);
     connect(Timer3, &QTimer::timeout, this, &Form21::moveMainWindowHere);
 }
 
@@ -191,6 +203,10 @@ int Form21::selectedLine() const {
         if (Option1[k]->isChecked())
             return k + 1;
     return 0;
+}
+
+QString Form21::parameterText() const {
+    return Text2->text();
 }
 
 void Form21::placeLineBoxes() {
@@ -214,7 +230,7 @@ void Form21::changeEvent(QEvent* event) {
 }
 
 void Form21::activate() {
-    if (windows_.form20 && windows_.form20->isVisible())
+    if (windows_.mainWindow().window().isVisible())
         Timer3->start();
     else
         Timer3->stop();
@@ -223,18 +239,71 @@ void Form21::activate() {
         showLineBox(line);
 }
 
-void Form21::followMainWindowLine() {
-    for (int k = 0; k < kLineCount; ++k)
-        if (isControlChecked(windows_.form20, indexedName(QStringLiteral("Option1"), k))) {
-            state_.CurrentLine = static_cast<qint16>(k + 1);
-            return;
-        }
+void Form21::keepCurrentLineWithMainWindow() {
+    if (const int line = windows_.mainWindow().selectedLine())
+        state_.CurrentLine = static_cast<qint16>(line);
 }
 
 void Form21::moveMainWindowHere() {
-    QWidget* main = windows_.form20;
-    if (main && main->isVisible() && main->pos() != pos())
-        main->move(pos());
+    QWidget& main = windows_.mainWindow().window();
+    if (main.isVisible() && main.pos() != pos())
+        main.move(pos());
+}
+
+// ---- DataSetWindowLink --------------------------------------------------------
+
+void Form21::followMainWindowLine(int line) {
+    for (int k = 0; k < kLineCount; ++k)
+        Text1[k]->setVisible(k == line - 1);
+    Text6->setText(numtext::plainInteger(state_.PointCount[line]));
+    Option1[line - 1]->setChecked(true);
+    Text5->setText(numtext::plainInteger(line));
+    show();
+}
+
+void Form21::beginSampling(const QPoint& position, int line) {
+    placeLineBoxes();
+    if (line != 0)
+        Option1[line - 1]->setChecked(true);
+    move(position);
+    const int selected = selectedLine();
+    for (int k = 0; k < kLineCount; ++k)
+        Text1[k]->setVisible(k == selected - 1);
+    if (selected != 0)
+        Text6->setText(numtext::plainInteger(state_.PointCount[selected]));
+    show();
+    setEnabled(true);
+}
+
+void Form21::setSampledText(Axis axis, const QString& text) {
+    (axis == Axis::X ? Text8 : Text9)->setText(text);
+}
+
+void Form21::showPointCount(int line) {
+    Text5->setText(numtext::plainInteger(line));
+    Text6->setText(numtext::plainInteger(state_.PointCount[line]));
+}
+
+void Form21::showLinesReset() {
+    Text6->setText(QStringLiteral("0"));
+    Option1[0]->setChecked(true);
+    Text2->setText(state_.LineParameter[1]);
+    parameterEdited_ = false;
+    Text5->setText(QStringLiteral("1"));
+}
+
+void Form21::takeMainWindowsPlace() {
+    MainWindowLink& main = windows_.mainWindow();
+    move(main.window().pos());
+    placeLineBoxes();
+    if (const int line = main.selectedLine())
+        Option1[line - 1]->setChecked(true);
+    main.startLiveReadout();
+    windows_.imageWindow().window().hide();
+}
+
+void Form21::comeBack() {
+    showWindow(this);
 }
 
 // ---- Lines ------------------------------------------------------------------
@@ -252,11 +321,11 @@ void Form21::selectLine(int line) {
         state_.LineParameter[line] = numtext::generalText(static_cast<qint64>(line));
     Text2->setText(state_.LineParameter[line]);
     parameterEdited_ = false;
-    setControlChecked(windows_.form20, indexedName(QStringLiteral("Option1"), line - 1), true);
+    MainWindowLink& main = windows_.mainWindow();
+    main.selectLine(line);
     setTextColour(Label3[line - 1], state_.LineBox[line].isEmpty() ? QColor(Qt::black) : kMarkedLabel);
     Text5->setText(numtext::plainInteger(line));
-    if (windows_.form20)
-        resize(width(), windows_.form20->height());
+    resize(width(), main.window().height());
     show();
 }
 
@@ -335,17 +404,23 @@ void Form21::toggleBoxHeight(int line) {
     box->raise();
 }
 
+void Form21::showLineBoxes() {
+    showingLineBox_ = true;
+    for (int line = 1; line <= kLineCount; ++line)
+        setBoxText(Text1[line - 1], state_.LineBox[line]);
+    showingLineBox_ = false;
+}
+
 void Form21::deleteAllLines() {
-    for (int line = 1; line <= kLineCount; ++line) {
-        setLineBox(line, QString());
-        setTextColour(Label3[line - 1], Qt::black);
-        state_.PointCount[line] = 0;
-        state_.LineText[line].clear();
-        state_.LineParameter[line] = numtext::plainInteger(line);
-    }
+    const qint16 currentLine = state_.CurrentLine;
+    resetLines(state_);
+    state_.CurrentLine = currentLine; // the Line selection below moves it
+    showLineBoxes();
+    for (QLabel* label : Label3)
+        setTextColour(label, Qt::black);
     Text6->setText(QStringLiteral("0"));
     Option1[0]->setChecked(true);
-    setControlChecked(windows_.form20, QStringLiteral("Option1(0)"), true);
+    windows_.mainWindow().selectLine(1);
     Text2->setText(state_.LineParameter[1]);
     parameterEdited_ = false;
     Text5->setText(QStringLiteral("1"));
@@ -355,16 +430,8 @@ void Form21::deleteSelected() {
     const int selected = selectedLine();
     if (selected == 0)
         return;
-    for (int line = selected; line < kLineCount; ++line) {
-        setLineBox(line, state_.LineBox[line + 1]);
-        state_.LineText[line] = state_.LineText[line + 1];
-        state_.PointCount[line] = state_.PointCount[line + 1];
-        state_.LineParameter[line] = state_.LineParameter[line + 1];
-    }
-    setLineBox(kLineCount, QString());
-    state_.LineText[kLineCount].clear();
-    state_.PointCount[kLineCount] = 0;
-    state_.LineParameter[kLineCount] = numtext::plainInteger(kLineCount);
+    deleteLineAndShift(state_, selected);
+    showLineBoxes();
     Text6->setText(numtext::plainInteger(state_.PointCount[selected]));
     Text2->setText(state_.LineParameter[selected]);
     parameterEdited_ = false;
@@ -383,30 +450,22 @@ void Form21::saveSelected() {
 
 void Form21::validateThenSave(qint16 saveKind, int singleLine) {
     commitParameter();
-    state_.SaveCaller = 21;
     state_.SingleLine = static_cast<qint16>(singleLine);
-    state_.SaveKind = saveKind;
     state_.ValidateOnly = true;
     const bool valid = startComputation();
     state_.SingleLine = 0;
     state_.ValidateOnly = false;
-    if (valid)
-        openSaveDialog();
-}
-
-void Form21::openSaveDialog() {
-    setEnabled(false);
-    enableControl(windows_.form20, QStringLiteral("Command5"));
-    if (windows_.form24)
-        showWindow(windows_.form24);
-    else
-        setEnabled(true); // no save dialog to hand over to
+    if (valid) {
+        setEnabled(false);
+        windows_.mainWindow().enableSamplingButton();
+        windows_.saveDialog().open(saveKind, kCallerDataSet);
+    }
 }
 
 bool Form21::startComputation() {
     commitParameter();
     Timer3->stop();
-    stopTimer(windows_.form20, QStringLiteral("Timer1"));
+    windows_.mainWindow().stopLiveReadout();
     Timer1->stop();
     const PreparationOutcome outcome = prepareComputation(state_);
     if (!outcome.ok()) {
@@ -415,19 +474,15 @@ bool Form21::startComputation() {
         return false;
     }
     if (!state_.ValidateOnly) {
-        if (QWidget* image = windows_.mdiForm20; image && image->isVisible()) {
-            image->setEnabled(false);
-            image->hide();
+        if (QWidget& image = windows_.imageWindow().window(); image.isVisible()) {
+            image.setEnabled(false);
+            image.hide();
         }
         setEnabled(false);
+        state_.ComputeCaller = kCallerDataSet;
+        windows_.computation().openFrom(kCallerDataSet);
         hide();
-        state_.ComputeCaller = 21;
-        if (auto* blink = control<QTimer>(windows_.form33, QStringLiteral("Timer4")))
-            blink->start();
-        if (windows_.form20)
-            windows_.form20->hide();
-        if (windows_.form33)
-            windows_.form33->show();
+        windows_.mainWindow().window().hide();
     } else {
         activate();
     }
@@ -435,25 +490,18 @@ bool Form21::startComputation() {
 }
 
 void Form21::showMessage(const QString& message) {
-    setTwipsGeometry(Text3, 120, 5235, messageWidth(message), 300);
-    Text3->setText(message);
-    growUpwardsToFit(Text3);
+    message_->setPlace({kMessageLeft, kMessageTop, messageWidth(message), kMessageHeight},
+                       MessageField::Growth::Up);
     Text4->hide();
-    Text3->show();
-    Text3->raise();
-    Timer2->start();
+    message_->show(message);
 }
 
 void Form21::loadDataFile() {
-    state_.OpenPurpose = 1;
     state_.SamplingActive = true;
-    if (QWidget* image = windows_.mdiForm20; image && image->isVisible())
-        image->setEnabled(false);
+    if (QWidget& image = windows_.imageWindow().window(); image.isVisible())
+        image.setEnabled(false);
     setEnabled(false);
-    if (windows_.form22)
-        showWindow(windows_.form22);
-    else
-        setEnabled(true); // no open dialog to hand over to
+    windows_.openDialog().open(kOpenDataFromDataSet);
 }
 
 void Form21::showLoadedFile(const QString& fileName) {
@@ -471,51 +519,33 @@ void Form21::showLoadedFile(const QString& fileName) {
 void Form21::backToMainWindow() {
     commitParameter();
     Timer3->stop();
-    QWidget* image = windows_.mdiForm20;
-    const bool imageShown = image && image->isVisible();
+    QWidget& image = windows_.imageWindow().window();
+    const bool imageShown = image.isVisible();
     if (!imageShown)
         state_.DataOnlyMode = true;
     state_.SamplingActive = false;
+    MainWindowLink& main = windows_.mainWindow();
     if (imageShown) {
-        enableControl(windows_.form20, QStringLiteral("Command5"));
-    } else if (image) {
-        image->show();
-        image->setEnabled(true);
+        main.enableSamplingButton();
+    } else {
+        image.show();
+        image.setEnabled(true);
     }
     Timer1->stop();
     setEnabled(false);
-    if (QWidget* main = windows_.form20) {
-        main->move(pos());
-        showWindow(main);
-    }
+    main.window().move(pos());
+    showWindow(&main.window());
 }
 
 // ---- Pointer, hints and clicks ----------------------------------------------
 
 void Form21::showHint(QObject* watched) {
-    static const QList<QPair<QString, QString>> hints = {
-        {QStringLiteral("Command1"), QStringLiteral("全てのLineのデータをファイル保存します．")},
-        {QStringLiteral("Command2"), QStringLiteral("全てのLineのデータを削除します.")},
-        {QStringLiteral("Command3"), QStringLiteral("選択されているLineのデータをファイル保存します．")},
-        {QStringLiteral("Command4"), QStringLiteral("選択されているLineのデータを削除し詰めます.")},
-        {QStringLiteral("Command6"), QStringLiteral("入力済みデータにて数式算出処理を開始します｡")},
-        {QStringLiteral("Command7"), QStringLiteral("保存されている入力データを呼び出します.")},
-        {QStringLiteral("Label4"), QStringLiteral("チェック有無でｺﾒﾝﾄ表示の切替えをします.")},
-        {QStringLiteral("Text1"), QStringLiteral("ダブルクリックすると画面が広がります.")},
-        {QStringLiteral("Text2"), QStringLiteral("パラメータ値を入力。数値入力です.")},
-    };
-    QString name = watched->objectName();
-    if (name.startsWith(QStringLiteral("Text1(")))
-        name = QStringLiteral("Text1");
-    const bool imageHidden = !(windows_.mdiForm20 && windows_.mdiForm20->isVisible());
+    const bool imageHidden = !windows_.imageWindow().window().isVisible();
     QString hint;
-    if (name == QStringLiteral("Command5") && imageHidden) {
+    if (watched == Command5 && imageHidden)
         hint = kRestrictedHint;
-    } else if (CommentMode) {
-        for (const auto& [control, text] : hints)
-            if (control == name)
-                hint = text;
-    }
+    else if (CommentMode)
+        hint = hints_.hintFor(watched);
     if (hint.isEmpty())
         return;
     Text4->setText(hint);
@@ -526,8 +556,7 @@ void Form21::showHint(QObject* watched) {
 bool Form21::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (watched == Text3 && (type == QEvent::Enter || type == QEvent::MouseButtonPress)) {
-        Text3->hide();
-        Timer2->stop();
+        message_->hide();
     } else if (watched == Text4 && type == QEvent::MouseButtonPress) {
         Text4->hide();
     } else if (type == QEvent::Enter) {

@@ -3,6 +3,7 @@
 // points are sampled, saves and loads them, and starts a computation.
 
 #include "core/SharedState.h"
+#include "ui/HintTable.h"
 #include "ui/Windows.h"
 
 #include <QTimer>
@@ -19,20 +20,32 @@ class QRadioButton;
 
 namespace tracol {
 
-class Form21 : public QWidget {
+class MessageField;
+
+class Form21 : public QWidget, public DataSetWindowLink {
     Q_OBJECT
   public:
     Form21(SharedState& state, Windows& windows, QWidget* parent = nullptr);
     ~Form21() override;
 
-    // The Line whose selector is set (1..10), 0 when none is.
-    int selectedLine() const;
-    // Shows a message in Text3 (magenta), hides the comment field and starts
-    // the timer that hides the message again.
-    void showMessage(const QString& message);
+    // DataSetWindowLink
+    QWidget& window() override { return *this; }
+    int selectedLine() const override;
+    QString parameterText() const override;
+    void followMainWindowLine(int line) override;
+    void beginSampling(const QPoint& position, int line) override;
+    void setSampledText(Axis axis, const QString& text) override;
+    void showPointCount(int line) override;
+    void showLinesReset() override;
     // After a data-set file was read: Line 1 selected, its number, count and
     // parameter shown, and the caption naming the file.
-    void showLoadedFile(const QString& fileName);
+    void showLoadedFile(const QString& fileName) override;
+    void takeMainWindowsPlace() override;
+    // Shows a message in Text3 (magenta), hides the comment field and starts
+    // the timer that hides the message again.
+    void showMessage(const QString& message) override;
+    void comeBack() override;
+
     // The ten Line boxes at their common place and size (a load from the
     // main window puts them there).
     void placeLineBoxes();
@@ -67,12 +80,12 @@ class Form21 : public QWidget {
     // The save buttons: the Lines are checked first (SingleLine alone when
     // it is not 0); the save dialog opens only when they pass.
     void validateThenSave(qint16 saveKind, int singleLine);
-    void openSaveDialog();
     void backToMainWindow(); // Command5 戻る（初期画面）
 
-    void followMainWindowLine(); // Timer1
-    void moveMainWindowHere();   // Timer3
+    void keepCurrentLineWithMainWindow(); // Timer1
+    void moveMainWindowHere();            // Timer3
     void showHint(QObject* control);
+    void showLineBoxes(); // every box from LineBox, without counting
 
     SharedState& state_;
     Windows& windows_;
@@ -99,6 +112,8 @@ class Form21 : public QWidget {
     QTimer* Timer1 = nullptr;                        // Line follow, 1000 ms
     QTimer* Timer2 = nullptr;                        // message hide, 7000 ms
     QTimer* Timer3 = nullptr;                        // window follow, 200 ms
+    MessageField* message_ = nullptr;                // Text3 with Timer2
+    const HintTable hints_;
 
     int ParameterLine = 1;                    // Line whose parameter Text2 edits
     bool CommentMode = false;                 // hints are shown in Text4

@@ -6,6 +6,8 @@
 #include "ui/DirListBox.h"
 #include "ui/DriveListBox.h"
 #include "ui/FileListBox.h"
+#include "ui/MessageField.h"
+#include "ui/Timers.h"
 #include "ui/WidgetLook.h"
 
 #include <QDir>
@@ -33,6 +35,7 @@ Form22::Form22(SharedState& state, Windows& windows, QWidget* parent)
     setWindowTitle(QStringLiteral("データ呼込み"));
     setFixedSize(440, 330);
     windows_.form22 = this;
+    windows_.openDialogLink = this;
 
     Label1 =
         named(new QLabel(QStringLiteral("データ読込み"), this), QStringLiteral("Label1"), {10, 6, 200, 20});
@@ -53,8 +56,9 @@ Form22::Form22(SharedState& state, Windows& windows, QWidget* parent)
                      {155, 296, 130, 28});
     Command3 = named(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), QStringLiteral("Command3"),
                      {300, 296, 130, 28});
-    Timer1 = named(new QTimer(this), QStringLiteral("Timer1"));
-    Timer1->setInterval(5000);
+    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 5000);
+    message_ = new MessageField(Text3, Timer1, this);
+    message_->setClearedOnHide(true);
 
     connect(Drive1, &DriveListBox::driveChanged, this, &Form22::driveChosen);
     connect(Dir1, &DirListBox::pathChanged, this, &Form22::directoryChanged);
@@ -69,11 +73,6 @@ Form22::Form22(SharedState& state, Windows& windows, QWidget* parent)
     connect(Command1, &QPushButton::clicked, this, &Form22::decide);
     connect(Command2, &QPushButton::clicked, this, &Form22::back);
     connect(Command3, &QPushButton::clicked, this, &Form22::cancel);
-    connect(Timer1, &QTimer::timeout, this, [this] {
-        Text3->clear();
-        Text3->hide();
-        Timer1->stop();
-    });
     File1->setPath(Dir1->path());
     Drive1->setDrive(Dir1->path());
 }
@@ -82,8 +81,13 @@ Form22::~Form22() {
     detachChildren(this);
 }
 
+void Form22::open(qint16 openPurpose) {
+    state_.OpenPurpose = openPurpose;
+    showWindow(this);
+}
+
 QString& Form22::rememberedPattern() {
-    return state_.OpenPurpose == 3 ? state_.ImagePattern : state_.DataPattern;
+    return state_.OpenPurpose == kOpenImage ? state_.ImagePattern : state_.DataPattern;
 }
 
 void Form22::showEvent(QShowEvent* event) {
@@ -113,8 +117,8 @@ void Form22::activate() {
     }
     if (state_.LastDirectory.isEmpty())
         state_.LastDirectory = Dir1->path();
-    Label2->setText(state_.OpenPurpose == 3 ? QStringLiteral("画像呼込み")
-                                            : QStringLiteral("数値ﾃﾞｰﾀ呼込み"));
+    Label2->setText(state_.OpenPurpose == kOpenImage ? QStringLiteral("画像呼込み")
+                                                     : QStringLiteral("数値ﾃﾞｰﾀ呼込み"));
     File1->setPattern(rememberedPattern());
     Text4->setText(rememberedPattern());
 }
@@ -140,7 +144,7 @@ void Form22::patternEntered() {
 }
 
 void Form22::fileClicked(const QString& name) {
-    Text3->hide();
+    message_->hide();
     Text1->setText(joinPath(File1->path(), name));
     state_.CurrentFileName = name;
 }
@@ -148,13 +152,13 @@ void Form22::fileClicked(const QString& name) {
 void Form22::pathEdited() {
     const QString text = Text1->text();
     if (text.contains(u'.') && text.size() > 2)
-        Text3->hide();
+        message_->hide();
 }
 
 void Form22::pathLeft() {
     const QString text = Text1->text().trimmed();
     if (text.contains(u'.') && text.size() > 2) {
-        Text3->hide();
+        message_->hide();
         Drive1->setDrive(text);
         Dir1->setPath(folderOfPath(QFileInfo(text).absoluteFilePath()));
         state_.CurrentFileName = nameOf(text);
@@ -164,9 +168,7 @@ void Form22::pathLeft() {
 }
 
 void Form22::showFileMessage(const QString& message) {
-    Text3->setText(message);
-    Text3->show();
-    Timer1->start();
+    message_->show(message);
 }
 
 void Form22::followChosenPath(const QString& path) {
@@ -182,59 +184,53 @@ void Form22::followChosenPath(const QString& path) {
 void Form22::decide() {
     const int purpose = state_.OpenPurpose;
     bool done = false;
-    if (purpose == 3)
+    if (purpose == kOpenImage)
         done = loadImage();
-    else if (purpose == 1 || purpose == 2)
+    else if (purpose == kOpenDataFromDataSet || purpose == kOpenDataFromMain)
         done = openDataSet();
     if (done) {
         close();
         // No dialog is pending any more: the base check boxes redraw the marks again.
-        state_.OpenPurpose = 0;
+        state_.OpenPurpose = kOpenNothing;
     }
 }
 
 void Form22::back() {
     rememberedPosition_ = pos();
-    Text3->hide();
-    close();
+    message_->hide();
     returnToCaller(state_.OpenPurpose);
+    close();
     // No dialog is pending any more: the base check boxes redraw the marks again.
-    state_.OpenPurpose = 0;
+    state_.OpenPurpose = kOpenNothing;
 }
 
 void Form22::cancel() {
     const int purpose = state_.OpenPurpose;
-    close();
     state_.ImagePattern = kInitialImagePattern;
     state_.DataPattern = kInitialDataPattern;
-    state_.OpenPurpose = 0;
+    state_.OpenPurpose = kOpenNothing;
     returnToCaller(purpose);
+    close();
 }
 
 void Form22::returnToCaller(int purpose) {
-    QWidget* main = windows_.form20;
-    QWidget* image = windows_.mdiForm20;
-    QWidget* dataSet = windows_.form21;
+    QWidget& main = windows_.mainWindow().window();
+    QWidget& image = windows_.imageWindow().window();
     switch (purpose) {
-    case 1:
-        if (main)
-            main->hide();
-        if (dataSet) {
-            dataSet->setEnabled(true);
-            dataSet->show();
-        }
+    case kOpenDataFromDataSet:
+        windows_.dataSet().comeBack();
+        main.hide();
         break;
-    case 2:
-    case 3:
+    case kOpenDataFromMain:
+    case kOpenImage:
         // The caller disabled itself and the image window before opening.
-        if (image && image->isVisible())
-            image->setEnabled(true);
-        if (main) {
-            main->setEnabled(true);
-            main->show();
-        }
+        if (image.isVisible())
+            image.setEnabled(true);
+        showWindow(&main);
         break;
     default:
+        // Nothing pending: the main window at least stays in reach.
+        showWindow(&main);
         break;
     }
 }

@@ -22,12 +22,17 @@ namespace tracol {
 class DriveListBox;
 class DirListBox;
 class FileListBox;
+class MessageField;
 
-class Form22 : public QWidget {
+class Form22 : public QWidget, public OpenDialogLink {
     Q_OBJECT
   public:
     Form22(SharedState& state, Windows& windows, QWidget* parent = nullptr);
     ~Form22() override;
+
+    // OpenDialogLink
+    QWidget& window() override { return *this; }
+    void open(qint16 openPurpose) override;
 
     static inline const QString kBadFileName = QStringLiteral("ファイル名が不正");
     static inline const QString kDriveNotReady = QStringLiteral("ドライブの準備が出来ていません");
@@ -62,18 +67,19 @@ class Form22 : public QWidget {
 
     SharedState& state_;
     Windows& windows_;
-    DriveListBox* Drive1 = nullptr;  // drive list
-    DirListBox* Dir1 = nullptr;      // directory list
-    FileListBox* File1 = nullptr;    // file list
-    QLineEdit* Text1 = nullptr;      // full path of the chosen file
-    QLineEdit* Text3 = nullptr;      // message field
-    QLineEdit* Text4 = nullptr;      // file-name pattern
-    QLabel* Label1 = nullptr;        // title
-    QLabel* Label2 = nullptr;        // purpose
-    QPushButton* Command1 = nullptr; // 決定
-    QPushButton* Command2 = nullptr; // 戻 る
-    QPushButton* Command3 = nullptr; // ｷｬﾝｾﾙ
-    QTimer* Timer1 = nullptr;        // hides the message field, 5000 ms
+    DriveListBox* Drive1 = nullptr;   // drive list
+    DirListBox* Dir1 = nullptr;       // directory list
+    FileListBox* File1 = nullptr;     // file list
+    QLineEdit* Text1 = nullptr;       // full path of the chosen file
+    QLineEdit* Text3 = nullptr;       // message field
+    QLineEdit* Text4 = nullptr;       // file-name pattern
+    QLabel* Label1 = nullptr;         // title
+    QLabel* Label2 = nullptr;         // purpose
+    QPushButton* Command1 = nullptr;  // 決定
+    QPushButton* Command2 = nullptr;  // 戻 る
+    QPushButton* Command3 = nullptr;  // ｷｬﾝｾﾙ
+    QTimer* Timer1 = nullptr;         // hides the message field, 5000 ms
+    MessageField* message_ = nullptr; // Text3 with Timer1
     std::optional<QPoint> rememberedPosition_;
 };
 

@@ -4,10 +4,6 @@
 
 #include "data/DataSetFile.h"
 #include "data/SavedLines.h"
-#include "digitize/Form20.h"
-#include "digitize/Form23.h"
-#include "digitize/MDIForm20.h"
-#include "ui/Controls.h"
 #include "ui/PictureBox.h"
 
 #include <QImageReader>
@@ -45,45 +41,22 @@ bool Form22::loadImage() {
     if (!mayDiscardPoints(this, state_))
         return false;
 
-    auto* main = qobject_cast<Form20*>(windows_.form20.data());
-    auto* imageWindow = qobject_cast<MDIForm20*>(windows_.mdiForm20.data());
-    auto* holder = qobject_cast<Form23*>(windows_.form23.data());
-    if (main)
-        main->resetValueColours();
     state_.CurrentFilePath = path;
     followChosenPath(path);
 
-    if (imageWindow) {
-        imageWindow->picture()->setPicture(image);
-        imageWindow->layOutPicture();
-        imageWindow->show();
-        imageWindow->setEnabled(true);
-    }
-    if (holder)
-        holder->picture()->setPicture(image);
+    windows_.imageWindow().showImage(image, QStringLiteral("TracolGraph <") + path + u'>');
+    windows_.cleanImage().cleanPicture().setPicture(image);
 
     resetLines(state_);
     state_.SavedLineBox = state_.LineBox;
     for (int line = 1; line <= kLineCount; ++line)
         emit windows_.lineBoxChanged(line);
-    setControlText(windows_.form21, QStringLiteral("Text6"), QStringLiteral("0"));
-    setControlChecked(windows_.form21, indexedName(QStringLiteral("Option1"), 0), true);
-    setControlChecked(main, indexedName(QStringLiteral("Option1"), 0), true);
-    setControlText(windows_.form21, QStringLiteral("Text2"), state_.LineParameter[1]);
-    setControlText(windows_.form21, QStringLiteral("Text5"), QStringLiteral("1"));
-
-    if (imageWindow)
-        imageWindow->setWindowTitle(QStringLiteral("TracolGraph <") + path + u'>');
+    windows_.dataSet().showLinesReset();
+    MainWindowLink& main = windows_.mainWindow();
+    main.selectLine(1);
+    main.takeNewImage();
     close();
-    if (main) {
-        main->clearBaseMarks();
-        resetCalibration(state_);
-        main->takeNotReadyState();
-        // The main window disabled itself when it opened this dialog.
-        main->setEnabled(true);
-        main->show();
-    }
-    state_.OpenPurpose = 0;
+    state_.OpenPurpose = kOpenNothing;
     return true;
 }
 

@@ -3,11 +3,11 @@
 #include "core/NumericText.h"
 #include "data/PointLimit.h"
 #include "data/SavedLines.h"
-#include "digitize/Form20.h"
 #include "ui/BoxText.h"
 #include "ui/ControlFactory.h"
-#include "ui/Controls.h"
 #include "ui/DetachChildren.h"
+#include "ui/MessageField.h"
+#include "ui/Timers.h"
 #include "ui/Twips.h"
 #include "ui/WidgetLook.h"
 
@@ -33,14 +33,23 @@ const QString Form50::kReplaceQuestion = QStringLiteral(
 namespace {
 
 constexpr int kButtonHeight = 390;
+const QRect kMessagePlace(120, 6090, 4500, 330); // twips
 
 } // namespace
 
 Form50::Form50(SharedState& state, Windows& windows, QWidget* parent)
-    : QWidget(parent), state_(state), windows_(windows) {
+    : QWidget(parent), state_(state),
+      windows_(windows), hints_{
+                             {QStringLiteral("Check1"), QStringLiteral("コメントのON/OFF")},
+                             {QStringLiteral("Command7"), QStringLiteral("表示中のParameterデータを消去")},
+                             {QStringLiteral("Command8"),
+                              QStringLiteral("Ｘ、Ｙデータ区切りをカンマで統一化")},
+                             {QStringLiteral("Text1"), QStringLiteral("数値又は文字列")},
+                         } {
     setObjectName(QStringLiteral("Form50"));
     setWindowTitle(QStringLiteral("ﾃﾞｰﾀ入力"));
     windows_.form50 = this;
+    windows_.keyboardEntryLink = this;
     buildControls();
     connectControls();
     move(twipsToPixels(6300), 0);
@@ -102,7 +111,8 @@ void Form50::buildControls() {
 
     // A label, so that a long notice of this program's own wraps instead of
     // being cut off.
-    Text5 = makeNoteField(this, QStringLiteral("Text5"), QString(), 120, 6090, 4500, 330);
+    Text5 = makeNoteField(this, QStringLiteral("Text5"), QString(), kMessagePlace.x(), kMessagePlace.y(),
+                          kMessagePlace.width(), kMessagePlace.height());
     Text5->setBackgroundRole(QPalette::Base);
     setTextColour(Text5, Qt::red);
     Text5->installEventFilter(this);
@@ -115,8 +125,9 @@ void Form50::buildControls() {
     Text6 = makeNoteField(this, QStringLiteral("Text6"), QString(), 0, 0, 0, 0);
     Text6->setWordWrap(false);
 
-    Timer1 = named(new QTimer(this), QStringLiteral("Timer1"));
-    Timer1->setInterval(4000);
+    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 4000);
+    message_ = new MessageField(Text5, Timer1, this);
+    message_->setPlace(kMessagePlace, MessageField::Growth::Up);
 }
 
 void Form50::connectControls() {
@@ -141,15 +152,22 @@ void Form50::connectControls() {
         Text4->show();
         Text4->raise();
     });
-    connect(Timer1, &QTimer::timeout, Text5, &QWidget::hide);
 }
 
 // ---- Activation: the pages replace the Lines ------------------------------------
 
+void Form50::openFromMainWindow(const QPoint& position) {
+    move(position);
+    showWindow(this);
+}
+
+void Form50::comeBack() {
+    showWindow(this);
+}
+
 void Form50::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (windows_.form20)
-        move(windows_.form20->pos());
+    move(windows_.mainWindow().window().pos());
     if (hasUnsavedPoints(state_))
         askBeforeReplacing();
     else
@@ -256,29 +274,23 @@ bool Form50::prepare() {
 
 void Form50::startComputation() {
     Timer1->stop();
-    if (windows_.mdiForm20)
-        windows_.mdiForm20->hide();
+    windows_.imageWindow().window().hide();
     if (!prepare())
         return;
-    state_.ComputeCaller = 50;
+    state_.ComputeCaller = kCallerKeyboard;
+    windows_.computation().openFrom(kCallerKeyboard);
     hide();
-    showWindow(windows_.form33);
 }
 
 void Form50::saveAllData() {
     if (!prepare())
         return;
-    state_.SaveCaller = 50;
+    state_.SaveCaller = kCallerKeyboard;
     state_.KeyboardDataActive = true;
     state_.SingleLine = 0;
-    state_.SaveKind = 0;
-    state_.CsvPurpose = 50;
-    if (QWidget* dialog = windows_.form84) {
-        setEnabled(false);
-        if (auto* button = control<QPushButton>(dialog, QStringLiteral("Command4")))
-            button->setText(QStringLiteral("キーボード入力データの保存"));
-        showWindow(dialog);
-    }
+    state_.SaveKind = kSaveAllLines;
+    setEnabled(false);
+    windows_.csvSaveDialog().open(kCsvPurposeKeyboardData, QStringLiteral("キーボード入力データの保存"));
 }
 
 void Form50::deletePage() {
@@ -301,39 +313,21 @@ void Form50::convertToCommas() {
 }
 
 void Form50::back() {
+    QWidget& image = windows_.imageWindow().window();
+    showWindow(&image);
+    image.setCursor(Qt::CrossCursor);
+    windows_.mainWindow().comeBackFromKeyboardEntry();
     hide();
-    if (QWidget* image = windows_.mdiForm20) {
-        showWindow(image);
-        image->setCursor(Qt::CrossCursor);
-    }
-    // The main window's first-activation steps run again as it comes back.
-    if (auto* main = qobject_cast<Form20*>(windows_.form20.data()))
-        main->repeatFirstActivation();
-    showWindow(windows_.form20);
 }
 
 void Form50::showMessage(const QString& message) {
-    setTwipsGeometry(Text5, 120, 6090, 4500, 330);
-    Text5->setText(message);
-    growUpwardsToFit(Text5);
-    Text5->show();
-    Text5->raise();
-    Timer1->start();
+    message_->show(message);
 }
 
 // ---- Pointer, hints and clicks ----------------------------------------------------
 
 void Form50::showHint(QWidget* watched) {
-    QString hint;
-    const QString name = watched->objectName();
-    if (name == QStringLiteral("Check1"))
-        hint = QStringLiteral("コメントのON/OFF");
-    else if (name == QStringLiteral("Command7"))
-        hint = QStringLiteral("表示中のParameterデータを消去");
-    else if (name == QStringLiteral("Command8"))
-        hint = QStringLiteral("Ｘ、Ｙデータ区切りをカンマで統一化");
-    else if (name.startsWith(QStringLiteral("Text1(")))
-        hint = QStringLiteral("数値又は文字列");
+    const QString hint = hints_.hintFor(watched);
     if (!Check1->isChecked() || hint.isEmpty()) {
         Text6->hide();
         return;
@@ -352,8 +346,10 @@ void Form50::showHint(QWidget* watched) {
 
 bool Form50::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (type == QEvent::MouseButtonPress && (watched == Text4 || watched == Text5)) {
-        static_cast<QWidget*>(watched)->hide();
+    if (type == QEvent::MouseButtonPress && watched == Text5) {
+        message_->hide();
+    } else if (type == QEvent::MouseButtonPress && watched == Text4) {
+        Text4->hide();
     } else if (type == QEvent::Enter && watched->isWidgetType()) {
         showHint(static_cast<QWidget*>(watched));
     } else if (type == QEvent::KeyRelease) {

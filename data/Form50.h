@@ -4,6 +4,7 @@
 
 #include "core/SharedState.h"
 #include "data/KeyboardEntry.h"
+#include "ui/HintTable.h"
 #include "ui/Windows.h"
 
 #include <QPointer>
@@ -21,11 +22,18 @@ class QPushButton;
 
 namespace tracol {
 
-class Form50 : public QWidget {
+class MessageField;
+
+class Form50 : public QWidget, public KeyboardEntryLink {
     Q_OBJECT
   public:
     Form50(SharedState& state, Windows& windows, QWidget* parent = nullptr);
     ~Form50() override;
+
+    // KeyboardEntryLink
+    QWidget& window() override { return *this; }
+    void openFromMainWindow(const QPoint& position) override;
+    void comeBack() override;
 
     static const QString kHelpText;
     static const QString kReplaceQuestion;
@@ -78,6 +86,8 @@ class Form50 : public QWidget {
     QLabel* Text5 = nullptr;                         // message field
     QLabel* Text6 = nullptr;                         // hint field
     QTimer* Timer1 = nullptr;                        // hides the message field, 4000 ms
+    MessageField* message_ = nullptr;                // Text5 with Timer1
+    const HintTable hints_;
 
     int page_ = 0;
     bool settingBox_ = false; // a data box is being given its cleaned text

@@ -26,16 +26,22 @@ Form1::Form1(Windows& windows, QWidget* parent) : QWidget(parent, Qt::Window), w
     connect(quit, &QPushButton::clicked, this, [] { QCoreApplication::exit(0); });
     connect(cancelButton, &QPushButton::clicked, this, &Form1::cancel);
     windows_.form1 = this;
+    windows_.exitQuestionLink = this;
+}
+
+void Form1::ask() {
+    show();
+    windows_.mainWindow().window().setEnabled(false);
+    windows_.imageWindow().window().setEnabled(false);
 }
 
 void Form1::cancel() {
-    hide();
-    for (QWidget* window : {windows_.form20.data(), windows_.mdiForm20.data()}) {
-        if (window) {
-            window->show();
-            window->setEnabled(true);
-        }
+    // The question goes only once the windows it returns to are back.
+    for (QWidget* window : {&windows_.mainWindow().window(), &windows_.imageWindow().window()}) {
+        window->show();
+        window->setEnabled(true);
     }
+    hide();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

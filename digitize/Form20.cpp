@@ -3,11 +3,10 @@
 #include "core/NumericText.h"
 #include "digitize/BasePointMarking.h"
 #include "digitize/CalibrationCheck.h"
-#include "digitize/Form23.h"
 #include "digitize/HelpText.h"
-#include "digitize/MDIForm20.h"
 #include "digitize/Module20.h"
-#include "ui/Controls.h"
+#include "fit/Conditions.h"
+#include "ui/ControlFactory.h"
 #include "ui/DetachChildren.h"
 #include "ui/PictureBox.h"
 #include "ui/Platform.h"
@@ -50,6 +49,8 @@ Form20::Form20(SharedState& state, Windows& windows, QWidget* parent)
     setObjectName(QStringLiteral("Form20"));
     setWindowTitle(QStringLiteral("Tracol_R2.2"));
     windows_.form20 = this;
+    windows_.mainWindowLink = this;
+    windows_.calibrationPanelLink = this;
     buildMenus();
     buildControls();
     connectControls();
@@ -62,28 +63,15 @@ Form20::~Form20() {
     detachChildren(this);
 }
 
-MDIForm20* Form20::imageWindow() const {
-    return qobject_cast<MDIForm20*>(windows_.mdiForm20.data());
-}
-
-Form23* Form20::holder() const {
-    return qobject_cast<Form23*>(windows_.form23.data());
-}
-
 void Form20::load() {
-    state_.ErrorMode = 2;
-    state_.MaxDivisions = 3;
-    state_.ExcludedSystems[0] = 0;
-    for (int system = 1; system <= 7; ++system)
-        state_.ExcludedSystems[system] = 1;
+    Conditions::SetStartValues(state_);
     clearClipboard();
     Option1[0]->setChecked(true);
     for (int line = 1; line <= kLineCount; ++line) {
         state_.LineBox[line].clear();
         emit windows_.lineBoxChanged(line);
     }
-    if (MDIForm20* image = imageWindow())
-        image->show();
+    imageWindow().window().show();
 }
 
 // ---- ConversionView ------------------------------------------------------
@@ -106,8 +94,7 @@ void Form20::setReadoutText(Axis axis, const QString& text) {
 }
 
 void Form20::setDataSetSampledText(Axis axis, const QString& text) {
-    setControlText(windows_.form21, axis == Axis::X ? QStringLiteral("Text8") : QStringLiteral("Text9"),
-                   text);
+    windows_.dataSet().setSampledText(axis, text);
 }
 
 void Form20::showMessage(const QString& message) {
@@ -199,8 +186,8 @@ void Form20::baseBoxClicked(int box) {
     }
     if (origin && checkedBaseBoxCount() == 4)
         return;
-    MDIForm20* image = imageWindow();
-    setPointer(image, PointerKind::Cross);
+    ImageWindowLink& image = imageWindow();
+    setPointer(&image.window(), PointerKind::Cross);
     setPointer(this, PointerKind::Arrow);
     // Only one unmarked point waits for a click: the box being checked.
     if (box != 1 && checked) {
@@ -209,8 +196,7 @@ void Form20::baseBoxClicked(int box) {
     }
     if (checked) {
         state_.MarkMode = static_cast<qint16>(box);
-        if (image)
-            image->showFloatingLabel(baseCaption(box));
+        image.showFloatingLabel(baseCaption(box));
     } else {
         Check6->setChecked(false);
         Check6->setEnabled(false);
@@ -219,8 +205,7 @@ void Form20::baseBoxClicked(int box) {
         Command4->setEnabled(true);
         Command5->setEnabled(false);
         state_.AutoConfirmDone = false;
-        if (image)
-            image->hideFloatingLabel();
+        image.hideFloatingLabel();
         state_.MarkMode = 0;
         forgetBasePoint(state_, box);
     }
@@ -337,10 +322,9 @@ void Form20::midBoxClicked(int axis) {
     QCheckBox* box = axis == 0 ? Check6 : Check7;
     bool& midChecked = axis == 0 ? state_.XmidChecked : state_.YmidChecked;
     qint16& previous = axis == 0 ? state_.PrevCheck6 : state_.PrevCheck7;
-    MDIForm20* image = imageWindow();
+    ImageWindowLink& image = imageWindow();
     if (midChecked) {
-        if (image)
-            image->hideFloatingLabel();
+        image.hideFloatingLabel();
         midChecked = false;
         state_.MidMarkMode = 0;
         (axis == 0 ? state_.PixXmid : state_.PixYmid) = 0;
@@ -355,9 +339,8 @@ void Form20::midBoxClicked(int axis) {
         if (value >= 0 || !Option3[axis]->isChecked()) {
             midChecked = true;
             state_.MidMarkMode = static_cast<qint16>(axis + 1);
-            if (image)
-                image->showFloatingLabel(axis == 0 ? QStringLiteral("Xmid") : QStringLiteral("Ymid"));
-            setPointer(image, PointerKind::Cross);
+            image.showFloatingLabel(axis == 0 ? QStringLiteral("Xmid") : QStringLiteral("Ymid"));
+            setPointer(&image.window(), PointerKind::Cross);
         } else {
             showMessage(calibration_messages::kMidOnLogAxis);
             box->setChecked(false);
@@ -373,39 +356,37 @@ void Form20::midBoxClicked(int axis) {
 }
 
 void Form20::RedrawBaseMarks() {
-    MDIForm20* image = imageWindow();
-    if (!image)
-        return;
-    image->show();
-    image->setFocus();
-    PictureBox* picture = image->picture();
-    if (!picture->hasPicture() && holder())
-        picture->setPicture(holder()->picture()->picture());
-    picture->clearDrawings();
+    ImageWindowLink& image = imageWindow();
+    image.window().show();
+    image.window().setFocus();
+    PictureBox& picture = image.pictureBox();
+    if (!picture.hasPicture())
+        picture.setPicture(cleanPicture().picture());
+    picture.clearDrawings();
     state_.XAxisDrawn = state_.YAxisDrawn = false;
-    image->setFloatingLabelText(QString());
-    image->updateMarkSize();
-    const QColor red = MDIForm20::kBaseColour;
+    image.setFloatingLabelText(QString());
+    image.updateMarkSize();
+    const QColor red = ImageWindowLink::kBaseColour;
     const bool c1 = baseBox_[1]->isChecked(), c2 = baseBox_[2]->isChecked();
     const bool c3 = baseBox_[3]->isChecked(), c4 = baseBox_[4]->isChecked();
     // A mark is drawn only where its point is placed; an armed box waits.
     if (c1 && c3 && state_.PixXmin != 0 && state_.PixYmin != 0)
-        image->drawMark(state_.PixXmin, state_.PixYmin, red);
+        image.drawMark(state_.PixXmin, state_.PixYmin, red);
     if (c2 && state_.PixXmax != 0)
-        image->drawMark(state_.PixXmax, state_.PixYmin, red);
+        image.drawMark(state_.PixXmax, state_.PixYmin, red);
     if (c4 && state_.PixYmax != 0)
-        image->drawMark(state_.PixXmin, state_.PixYmax, red);
+        image.drawMark(state_.PixXmin, state_.PixYmax, red);
     if ((c1 && c2) || (c2 && c4)) {
-        image->drawXAxisLine();
+        image.drawXAxisLine();
         state_.XAxisDrawn = true;
     }
     if ((c3 && c4) || (c2 && c4)) {
-        image->drawYAxisLine();
+        image.drawYAxisLine();
         state_.YAxisDrawn = true;
     }
     if (isEnabled()) {
         setPointer(this, PointerKind::Icon);
-        setPointer(image, PointerKind::Icon);
+        setPointer(&image.window(), PointerKind::Icon);
         focusValueBox(4);
     }
 }
@@ -414,13 +395,11 @@ void Form20::RedrawAllMarks() {
     RedrawBaseMarks();
     state_.PrevCheck6 = Check6->isChecked() ? 1 : 0;
     state_.PrevCheck7 = Check7->isChecked() ? 1 : 0;
-    MDIForm20* image = imageWindow();
-    if (!image)
-        return;
+    ImageWindowLink& image = imageWindow();
     if (Check6->isChecked() && state_.PixXmid != 0)
-        image->drawMark(state_.PixXmid, state_.PixYmin, MDIForm20::kMidColour);
+        image.drawMark(state_.PixXmid, state_.PixYmin, ImageWindowLink::kMidColour);
     if (Check7->isChecked() && state_.PixYmid != 0)
-        image->drawMark(state_.PixXmin, state_.PixYmid, MDIForm20::kMidColour);
+        image.drawMark(state_.PixXmin, state_.PixYmid, ImageWindowLink::kMidColour);
 }
 
 // ---- Services for the image window ----------------------------------------
@@ -477,8 +456,8 @@ void Form20::displayFormClicked() {
     const QString y = numtext::redisplaySampledText(Text9->text(), state_.ExpDisplay);
     Text8->setText(x);
     Text9->setText(y);
-    setControlText(windows_.form21, QStringLiteral("Text8"), x);
-    setControlText(windows_.form21, QStringLiteral("Text9"), y);
+    windows_.dataSet().setSampledText(Axis::X, x);
+    windows_.dataSet().setSampledText(Axis::Y, y);
 }
 
 void Form20::liveTick() {
@@ -499,8 +478,7 @@ void Form20::liveTick() {
         } else if (!state_.NotReady) {
             showPosition(state_.CursorX, state_.CursorY);
         }
-        if (MDIForm20* image = imageWindow())
-            image->followCursor();
+        imageWindow().followCursor();
     }
     state_.CheckedBaseCount = static_cast<qint16>(checkedBaseBoxCount());
     if (state_.CheckedBaseCount != 4)
@@ -515,11 +493,9 @@ void Form20::hideMessages() {
 }
 
 void Form20::followDataSetWindow() {
-    QWidget* dataSet = windows_.form21;
-    if (!dataSet)
-        return;
-    if ((dataSet->y() - y()) + (dataSet->x() - x()) != 0)
-        dataSet->move(pos());
+    QWidget& dataSet = windows_.dataSet().window();
+    if ((dataSet.y() - y()) + (dataSet.x() - x()) != 0)
+        dataSet.move(pos());
 }
 
 void Form20::toggleHelp() {
@@ -562,20 +538,60 @@ void Form20::showHint(const QString& hint) {
 
 void Form20::backgroundMouseMove() {
     Timer1->stop();
-    MDIForm20* image = imageWindow();
-    if (image)
-        image->hideCursorFollowers();
+    ImageWindowLink& image = imageWindow();
+    image.hideCursorFollowers();
     const PointerKind kind = baseBoxClickedOnce_ ? PointerKind::Icon : PointerKind::Arrow;
     setPointer(this, kind);
-    setPointer(image, kind);
+    setPointer(&image.window(), kind);
 }
 
 void Form20::requestExit() {
-    if (windows_.form1)
-        windows_.form1->show();
-    setEnabled(false);
-    if (windows_.mdiForm20)
-        windows_.mdiForm20->setEnabled(false);
+    windows_.exitQuestion().ask();
+}
+
+// ---- MainWindowLink ------------------------------------------------------------
+
+int Form20::selectedLine() const {
+    for (int k = 0; k < kLineCount; ++k)
+        if (Option1[k]->isChecked())
+            return k + 1;
+    return 0;
+}
+
+void Form20::selectLine(int line) {
+    Option1[line - 1]->setChecked(true);
+}
+
+void Form20::startLiveReadout() {
+    Timer1->start();
+}
+
+void Form20::stopLiveReadout() {
+    Timer1->stop();
+}
+
+void Form20::startFollowingDataSet() {
+    Timer4->start();
+}
+
+void Form20::enableSamplingButton() {
+    Command5->setEnabled(true);
+}
+
+void Form20::takeNewImage() {
+    resetValueColours();
+    clearBaseMarks();
+    resetCalibration(state_);
+    setNotReadyControls();
+    // The window disabled itself when it opened the open dialog.
+    setEnabled(true);
+    show();
+}
+
+void Form20::comeBackFromKeyboardEntry() {
+    // The first-activation steps run again as the window comes back.
+    firstActivationDone_ = false;
+    showWindow(this);
 }
 
 // ---- Events ------------------------------------------------------------------
@@ -596,21 +612,18 @@ void Form20::showEvent(QShowEvent* event) {
 void Form20::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        if (windows_.form21 && windows_.form21->isVisible())
+        if (windows_.dataSet().window().isVisible())
             Timer4->stop();
         else
             Timer4->start();
         Command7->setEnabled(false);
-        if (MDIForm20* image = imageWindow())
-            image->picture()->setDrawWidth(2);
+        imageWindow().pictureBox().setDrawWidth(2);
     } else if (event->type() == QEvent::WindowStateChange && isVisible()) {
         // The state changes without showing: a hidden image window stays hidden.
-        MDIForm20* image = imageWindow();
-        if (image) {
-            const bool imageNormal = !(image->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
-            image->setWindowState(isMinimized() && imageNormal ? Qt::WindowMinimized : Qt::WindowNoState);
-        }
-        if (QWidget* dataSet = windows_.form21; dataSet && dataSet->isVisible()) {
+        QWidget& image = imageWindow().window();
+        const bool imageNormal = !(image.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
+        image.setWindowState(isMinimized() && imageNormal ? Qt::WindowMinimized : Qt::WindowNoState);
+        if (QWidget* dataSet = &windows_.dataSet().window(); dataSet->isVisible()) {
             if (dataSet->isMinimized())
                 dataSet->showNormal();
             else

@@ -4,8 +4,7 @@
 // that receives points, starts sampling, shows the live readout and the help.
 
 #include "core/SharedState.h"
-#include "digitize/CalibrationInputs.h"
-#include "digitize/ConversionView.h"
+#include "digitize/CalibrationPanel.h"
 #include "ui/Windows.h"
 
 #include <QMainWindow>
@@ -23,11 +22,12 @@ class QTextEdit;
 class QTimer;
 
 namespace tracol {
+class PictureBox;
+}
 
-class MDIForm20;
-class Form23;
+namespace tracol {
 
-class Form20 : public QMainWindow, public ConversionView {
+class Form20 : public QMainWindow, public MainWindowLink, public CalibrationPanel {
     Q_OBJECT
   public:
     Form20(SharedState& state, Windows& windows, QWidget* parent = nullptr);
@@ -44,38 +44,38 @@ class Form20 : public QMainWindow, public ConversionView {
     void setDataSetSampledText(Axis axis, const QString& text) override;
     void showMessage(const QString& message) override;
 
-    // What the calibration rules read from the controls.
-    CalibrationInputs calibrationInputs() const;
-    // CheckLogInputs of Module20, shown in this window.
-    void runCheckLogInputs();
-    // Sets base box 1..4 (Check1..Check4); its click handling runs.
-    void setBaseBoxChecked(int box, bool checked);
+    // CalibrationPanel: what the image window asks while the user clicks.
+    CalibrationInputs calibrationInputs() const override;
+    void runCheckLogInputs() override;
+    int checkedBaseBoxCount() const override;
+    void setBaseBoxChecked(int box, bool checked) override;
+    void clearBaseMarks() override;
+    void showPosition(qint32 x, qint32 y) override;
+    void copyReadoutToSampled() override;
+    QString sampledText(Axis axis) const override;
+    void enableLiveReadout() override;
+    void hideHint() override;
+    void focusValueBox(int box) override;
+    void setWorkPointer(int kind) override;
+
+    // MainWindowLink: what the data windows and dialogs ask.
+    QWidget& window() override { return *this; }
+    int selectedLine() const override;
+    void selectLine(int line) override;
+    void startLiveReadout() override;
+    void stopLiveReadout() override;
+    void startFollowingDataSet() override;
+    void enableSamplingButton() override;
+    AxisKind chosenAxisKind(Axis axis) const override { return axisKind(axis); }
+    void takeNewImage() override;
+    void comeBackFromKeyboardEntry() override;
+    void requestExit() override;
+
     bool isBaseBoxChecked(int box) const;
-    int checkedBaseBoxCount() const;
 
     // The marks on the image drawn again from the calibration.
     void RedrawBaseMarks();
     void RedrawAllMarks();
-
-    // Used by the image window.
-    void showPosition(qint32 x, qint32 y); // Text1 / Text2
-    void copyReadoutToSampled();           // Text8 = Text1, Text9 = Text2
-    QString sampledText(Axis axis) const;  // Text8 / Text9
-    void enableLiveReadout();              // Timer1 on
-    void hideHint();                       // Text12 hidden
-    void focusValueBox(int box);           // Text3..Text6
-    void setWorkPointer(int kind);         // pointer kind of this window
-    // A new image or a paste: the four base boxes unchecked, the marks forgotten.
-    void clearBaseMarks();
-    // Text1..Text6 get black text (a new image).
-    void resetValueColours();
-    // The not-ready look of the calibration controls (a new image).
-    void takeNotReadyState() { setNotReadyControls(); }
-    // Closing this window or the image window: the exit window asks first.
-    void requestExit();
-    // The next showing runs the steps of the first activation again (a return
-    // from keyboard entry).
-    void repeatFirstActivation() { firstActivationDone_ = false; }
 
     // Enabled when the image window should be drawn with the pointer of the
     // marks (the first base box click of the run has happened).
@@ -97,8 +97,10 @@ class Form20 : public QMainWindow, public ConversionView {
     void buildControls();
     void connectControls();
 
-    MDIForm20* imageWindow() const;
-    Form23* holder() const;
+    ImageWindowLink& imageWindow() const { return windows_.imageWindow(); }
+    PictureBox& cleanPicture() const { return windows_.cleanImage().cleanPicture(); }
+    // Text1..Text6 get black text (a new image).
+    void resetValueColours();
 
     // Calibration controls.
     void baseBoxClicked(int box);

@@ -4,7 +4,6 @@
 
 #include "core/NumericText.h"
 #include "ui/ControlFactory.h"
-#include "ui/Controls.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -183,10 +182,8 @@ void Form20::connectControls() {
     });
     connect(HELP01, &QAction::triggered, this, &Form20::toggleHelp);
     connect(Command6, &QPushButton::clicked, this, &Form20::resetCalibrationClicked);
-    connect(Command8, &QPushButton::clicked, this, [this] {
-        if (windows_.form24)
-            windows_.form24->show();
-    });
+    connect(Command8, &QPushButton::clicked, this,
+            [this] { windows_.saveDialog().open(kSaveAllLines, kCallerMain); });
 
     // A box set from code runs the same handling as a click (toggled, not clicked).
     for (int box = 1; box <= 4; ++box) {

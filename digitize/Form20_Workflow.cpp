@@ -3,11 +3,7 @@
 
 #include "digitize/Form20.h"
 
-#include "core/NumericText.h"
 #include "data/TextLines.h"
-#include "digitize/Form23.h"
-#include "digitize/MDIForm20.h"
-#include "ui/Controls.h"
 #include "ui/PictureBox.h"
 #include "ui/Platform.h"
 #include "ui/Twips.h"
@@ -24,110 +20,69 @@ namespace tracol {
 // ---- Workflow ----------------------------------------------------------------
 
 void Form20::openImageFile() {
-    state_.OpenPurpose = 3;
-    if (MDIForm20* image = imageWindow(); image && image->isVisible())
-        image->setEnabled(false);
+    QWidget& image = imageWindow().window();
+    if (image.isVisible())
+        image.setEnabled(false);
     setEnabled(false);
-    if (windows_.form22)
-        windows_.form22->show();
+    windows_.openDialog().open(kOpenImage);
 }
 
 void Form20::pasteImage() {
     state_.ConversionOn = false;
     clearBaseMarks();
-    MDIForm20* image = imageWindow();
     const QImage pasted = clipboardImage();
-    if (!image || pasted.isNull())
+    if (pasted.isNull())
         return; // an empty clipboard leaves the picture as it was
-    image->picture()->setPicture(pasted);
-    image->setWindowTitle(QStringLiteral("TracolGraph <Graph Paste>"));
-    if (Form23* clean = holder())
-        clean->picture()->setPicture(pasted);
-    image->layOutPicture();
+    ImageWindowLink& image = imageWindow();
+    image.pictureBox().setPicture(pasted);
+    image.window().setWindowTitle(QStringLiteral("TracolGraph <Graph Paste>"));
+    cleanPicture().setPicture(pasted);
+    image.layOutPicture();
 }
 
 void Form20::openDataFile() {
-    state_.OpenPurpose = 2;
-    if (MDIForm20* image = imageWindow(); image && image->isVisible())
-        image->setEnabled(false);
+    QWidget& image = imageWindow().window();
+    if (image.isVisible())
+        image.setEnabled(false);
     setEnabled(false);
     state_.SamplingActive = true;
-    if (windows_.form22)
-        windows_.form22->show();
+    windows_.openDialog().open(kOpenDataFromMain);
 }
 
 void Form20::keyboardEntry() {
-    if (MDIForm20* image = imageWindow())
-        image->hide();
+    imageWindow().window().hide();
     setEnabled(false);
+    state_.KeyboardCaller = kCallerMain;
+    windows_.keyboardEntry().openFromMainWindow(pos());
     hide();
-    if (QWidget* entry = windows_.form50) {
-        state_.KeyboardCaller = 20;
-        entry->move(pos());
-        entry->show();
-    }
 }
 
 void Form20::lineOptionClicked(int index) {
     if (!state_.SamplingActive)
         return;
-    QWidget* dataSet = windows_.form21;
-    for (int k = 0; k < kLineCount; ++k) {
-        if (auto* box = control<QWidget>(dataSet, indexedName(QStringLiteral("Text1"), k)))
-            box->setVisible(k == index);
-    }
-    setControlText(dataSet, QStringLiteral("Text6"), numtext::plainInteger(state_.PointCount[index + 1]));
-    setControlChecked(dataSet, indexedName(QStringLiteral("Option1"), index), Option1[index]->isChecked());
-    setControlText(dataSet, QStringLiteral("Text5"), numtext::plainInteger(index + 1));
+    windows_.dataSet().followMainWindowLine(index + 1);
     state_.CurrentLine = static_cast<qint16>(index + 1);
-    if (dataSet)
-        dataSet->show();
 }
 
 void Form20::startSampling() {
     Timer4->stop();
-    QWidget* dataSet = windows_.form21;
-    if (dataSet)
-        dataSet->setWindowTitle(QStringLiteral("DataSet"));
+    DataSetWindowLink& dataSet = windows_.dataSet();
+    dataSet.window().setWindowTitle(QStringLiteral("DataSet"));
     if ((!state_.NotReady && state_.ConversionOn) || state_.DataOnlyMode) {
         state_.ConversionOn = true;
         state_.SamplingActive = true;
-        for (int k = 0; k < kLineCount; ++k) {
-            if (Option1[k]->isChecked()) {
-                setControlText(dataSet, QStringLiteral("Text6"),
-                               numtext::plainInteger(state_.PointCount[k + 1]));
-                break;
-            }
-        }
-        if (!Option1[0]->isChecked() && !Option1[1]->isChecked() && !Option1[2]->isChecked() &&
-            !Option1[3]->isChecked()) {
+        if (const int line = selectedLine(); line < 1 || line > 4) {
             Option1[0]->setChecked(true);
             state_.CurrentLine = 1;
         }
         // The staged Line texts come back into the emptied boxes below; the
         // DataSet window recounts an emptied box, so keep them aside first.
         const auto staged = state_.LineText;
-        for (int k = 0; k < kLineCount; ++k) {
-            state_.LineBox[k + 1].clear();
-            emit windows_.lineBoxChanged(k + 1);
-            if (auto* box = control<QWidget>(dataSet, indexedName(QStringLiteral("Text1"), k)))
-                setTwipsGeometry(box, 45, 930, 2655, 1710);
-            if (Option1[k]->isChecked())
-                setControlChecked(dataSet, indexedName(QStringLiteral("Option1"), k), true);
+        for (int line = 1; line <= kLineCount; ++line) {
+            state_.LineBox[line].clear();
+            emit windows_.lineBoxChanged(line);
         }
-        if (dataSet) {
-            dataSet->move(pos());
-            for (int k = 0; k < kLineCount; ++k) {
-                const bool selected = isControlChecked(dataSet, indexedName(QStringLiteral("Option1"), k));
-                if (selected)
-                    setControlText(dataSet, QStringLiteral("Text6"),
-                                   numtext::plainInteger(state_.PointCount[k + 1]));
-                if (auto* box = control<QWidget>(dataSet, indexedName(QStringLiteral("Text1"), k)))
-                    box->setVisible(selected);
-            }
-            dataSet->show();
-            dataSet->setEnabled(true);
-        }
+        dataSet.beginSampling(pos(), selectedLine());
         setEnabled(false);
         Command5->setEnabled(false);
         // Every Line that holds text comes back, not only those before the
@@ -139,12 +94,8 @@ void Form20::startSampling() {
             emit windows_.lineBoxChanged(line);
         }
     }
-    for (int k = 0; k < kLineCount; ++k) {
-        if (isControlChecked(dataSet, indexedName(QStringLiteral("Option1"), k))) {
-            setControlText(dataSet, QStringLiteral("Text6"), numtext::plainInteger(state_.PointCount[k + 1]));
-            break;
-        }
-    }
+    if (const int line = dataSet.selectedLine())
+        dataSet.showPointCount(line);
 }
 
 void Form20::resetCalibrationClicked() {
@@ -154,19 +105,15 @@ void Form20::resetCalibrationClicked() {
     setBackgroundColour(Text8, Qt::white);
     setBackgroundColour(Text9, Qt::white);
     state_.NotReady = true;
-    MDIForm20* image = imageWindow();
-    Form23* clean = holder();
-    if (image)
-        image->setFocus();
+    ImageWindowLink& image = imageWindow();
+    image.window().setFocus();
     setPointer(this, PointerKind::Icon);
-    setPointer(image, PointerKind::Cross);
+    setPointer(&image.window(), PointerKind::Cross);
     clearBaseMarks();
-    if (image) {
-        if (clean && clean->picture()->hasPicture())
-            image->picture()->setPicture(clean->picture()->picture());
-        image->picture()->clearDrawings();
-        image->setFloatingLabelText(QString());
-    }
+    if (cleanPicture().hasPicture())
+        image.pictureBox().setPicture(cleanPicture().picture());
+    image.pictureBox().clearDrawings();
+    image.setFloatingLabelText(QString());
     state_.BaseConfirmed = false;
     setMidControlsEnabled(false);
     Command4->setEnabled(true);

@@ -10,6 +10,7 @@ Form23::Form23(Windows& windows, QWidget* parent) : QWidget(parent) {
     Picture1 = new PictureBox(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     windows.form23 = this;
+    windows.cleanImageLink = this;
 }
 
 } // namespace tracol

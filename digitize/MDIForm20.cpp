@@ -1,12 +1,9 @@
 #include "digitize/MDIForm20.h"
 
 #include "core/NumericText.h"
-#include "data/TextLines.h"
-#include "digitize/CalibrationInputs.h"
-#include "digitize/Form20.h"
-#include "digitize/Form23.h"
+#include "data/LineEditing.h"
+#include "digitize/CalibrationPanel.h"
 #include "digitize/Module20.h"
-#include "ui/Controls.h"
 #include "ui/DetachChildren.h"
 #include "ui/PictureBox.h"
 #include "ui/Platform.h"
@@ -46,6 +43,7 @@ MDIForm20::MDIForm20(SharedState& state, Windows& windows, QWidget* parent)
     setObjectName(QStringLiteral("MDIForm20"));
     setWindowTitle(QStringLiteral("TracolGraph"));
     windows_.mdiForm20 = this;
+    windows_.imageWindowLink = this;
 
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("PictureArea"));
@@ -80,10 +78,6 @@ MDIForm20::MDIForm20(SharedState& state, Windows& windows, QWidget* parent)
 
 MDIForm20::~MDIForm20() {
     detachChildren(this);
-}
-
-Form20* MDIForm20::mainWindow() const {
-    return qobject_cast<Form20*>(windows_.form20.data());
 }
 
 // ---- Floating label and guide lines -----------------------------------------
@@ -149,11 +143,18 @@ void MDIForm20::layOutPicture() {
     Picture1->resize(Picture1->picture().size());
 }
 
+void MDIForm20::showImage(const QImage& image, const QString& caption) {
+    Picture1->setPicture(image);
+    layOutPicture();
+    setWindowTitle(caption);
+    show();
+    setEnabled(true);
+}
+
 // ---- MarkingView ----------------------------------------------------------------
 
 void MDIForm20::checkBaseBox(int box) {
-    if (Form20* main = mainWindow())
-        main->setBaseBoxChecked(box, true);
+    panel().setBaseBoxChecked(box, true);
 }
 
 void MDIForm20::drawBaseMark(double x, double y) {
@@ -161,21 +162,17 @@ void MDIForm20::drawBaseMark(double x, double y) {
 }
 
 void MDIForm20::showPosition(qint32 x, qint32 y) {
-    if (Form20* main = mainWindow())
-        main->showPosition(x, y);
+    panel().showPosition(x, y);
 }
 
 void MDIForm20::showMessage(const QString& message) {
-    if (Form20* main = mainWindow())
-        main->showMessage(message);
+    panel().showMessage(message);
 }
 
 // ---- Mouse on the picture ---------------------------------------------------------
 
 void MDIForm20::pictureMouseDown(QPointF position) {
-    Form20* main = mainWindow();
-    if (!main)
-        return;
+    CalibrationPanel* main = &panel();
     const double x = position.x(), y = position.y();
     SharedState& s = state_;
     if (!s.NotReady && s.BaseConfirmed)
@@ -229,8 +226,8 @@ void MDIForm20::pictureMouseDown(QPointF position) {
 
 bool MDIForm20::samplingStep(bool resetMarkMode) {
     SharedState& s = state_;
-    Form20* main = mainWindow();
-    if (!s.SamplingActive || s.SkipNextSample || !main) {
+    CalibrationPanel* main = &panel();
+    if (!s.SamplingActive || s.SkipNextSample) {
         s.SkipNextSample = false;
         s.MarkMode = 0;
         return true;
@@ -247,11 +244,8 @@ bool MDIForm20::samplingStep(bool resetMarkMode) {
         return false;
     }
     const int line = s.CurrentLine;
-    s.PointCount[line] = static_cast<qint16>(s.PointCount[line] + 1);
-    setControlText(windows_.form21, QStringLiteral("Text5"), numtext::plainInteger(line));
-    setControlText(windows_.form21, QStringLiteral("Text6"), numtext::plainInteger(s.PointCount[line]));
-    s.LineBox[line] += trimBlanks(main->sampledText(Axis::X)) + u',' +
-                       trimBlanks(main->sampledText(Axis::Y)) + QStringLiteral("\r\n");
+    appendSampledPoint(s, line, main->sampledText(Axis::X), main->sampledText(Axis::Y));
+    windows_.dataSet().showPointCount(line);
     emit windows_.lineBoxChanged(line);
     if (resetMarkMode)
         s.MarkMode = 0;
@@ -259,11 +253,8 @@ bool MDIForm20::samplingStep(bool resetMarkMode) {
 }
 
 void MDIForm20::pictureMouseMove(QPointF position) {
-    Form20* main = mainWindow();
-    if (!main)
-        return;
-    main->enableLiveReadout();
-    main->hideHint();
+    panel().enableLiveReadout();
+    panel().hideHint();
     state_.CursorX = rounded(position.x());
     state_.CursorY = rounded(position.y());
     if (Line1->isHidden()) {
@@ -276,21 +267,17 @@ void MDIForm20::pictureMouseMove(QPointF position) {
 
 void MDIForm20::pictureClicked() {
     setPointer(this, PointerKind::Cross);
-    if (Form20* main = mainWindow()) {
-        main->hideHint();
-        main->enableLiveReadout();
-    }
+    panel().hideHint();
+    panel().enableLiveReadout();
     setFocus();
 }
 
 void MDIForm20::pictureDoubleClicked() {
-    Form20* main = mainWindow();
-    if (!main || state_.ConversionOn || main->checkedBaseBoxCount() >= 4)
+    if (state_.ConversionOn || panel().checkedBaseBoxCount() >= 4)
         return;
-    main->clearBaseMarks();
-    if (auto* holder = qobject_cast<Form23*>(windows_.form23.data());
-        holder && holder->picture()->hasPicture())
-        Picture1->setPicture(holder->picture()->picture());
+    panel().clearBaseMarks();
+    if (const PictureBox& clean = windows_.cleanImage().cleanPicture(); clean.hasPicture())
+        Picture1->setPicture(clean.picture());
     Picture1->clearDrawings();
     setFloatingLabelText(QString());
 }
@@ -300,13 +287,11 @@ void MDIForm20::pictureDoubleClicked() {
 void MDIForm20::placeMainWindows() {
     const QRect frame = frameGeometry();
     const QPoint corner(frame.x() + frame.width(), frame.y());
-    Form20* main = mainWindow();
-    if (main)
-        main->move(corner);
-    if (windows_.form21)
-        windows_.form21->move(corner);
-    if (main && !isMinimized() && !isMaximized() && main->isMinimized())
-        main->showNormal();
+    QWidget& main = windows_.mainWindow().window();
+    main.move(corner);
+    windows_.dataSet().window().move(corner);
+    if (!isMinimized() && !isMaximized() && main.isMinimized())
+        main.showNormal();
 }
 
 void MDIForm20::resizeEvent(QResizeEvent* event) {
@@ -318,8 +303,7 @@ void MDIForm20::resizeEvent(QResizeEvent* event) {
 
 void MDIForm20::closeEvent(QCloseEvent* event) {
     event->ignore();
-    if (Form20* main = mainWindow())
-        main->requestExit();
+    windows_.mainWindow().requestExit();
 }
 
 bool MDIForm20::eventFilter(QObject* watched, QEvent* event) {

@@ -7,7 +7,6 @@
 #include "digitize/BasePointMarking.h"
 #include "ui/Windows.h"
 
-#include <QColor>
 #include <QWidget>
 
 class QFrame;
@@ -16,14 +15,11 @@ class QScrollArea;
 
 namespace tracol {
 
-class Form20;
 class PictureBox;
 
-class MDIForm20 : public QWidget, private MarkingView {
+class MDIForm20 : public QWidget, public ImageWindowLink, private MarkingView {
     Q_OBJECT
   public:
-    static inline const QColor kBaseColour{128, 0, 0}; // colour 4 of the 16-colour palette
-    static inline const QColor kMidColour{0, 128, 0};  // colour 2
     static inline const QColor kGuideColour{192, 192, 255};
 
     MDIForm20(SharedState& state, Windows& windows, QWidget* parent = nullptr);
@@ -31,23 +27,21 @@ class MDIForm20 : public QWidget, private MarkingView {
 
     PictureBox* picture() const { return Picture1; }
 
-    // The floating label Label1 that names the point being marked.
-    void showFloatingLabel(const QString& caption);
-    void hideFloatingLabel();
-    void setFloatingLabelText(const QString& caption);
-    // Label1, Line1 and Line2 hidden (the pointer left for the main window).
-    void hideCursorFollowers();
-    // Label1 and the guide lines moved to the pointer (the live readout).
-    void followCursor();
-
-    // MarkSize from the height of "A" in the default font.
-    void updateMarkSize();
+    // ImageWindowLink
+    QWidget& window() override { return *this; }
+    PictureBox& pictureBox() override { return *Picture1; }
+    void layOutPicture() override;
+    void showImage(const QImage& image, const QString& caption) override;
+    void showFloatingLabel(const QString& caption) override;
+    void hideFloatingLabel() override;
+    void setFloatingLabelText(const QString& caption) override;
+    void hideCursorFollowers() override;
+    void followCursor() override;
+    void updateMarkSize() override;
     // A mark: a circle of 0.12 x MarkSize and a cross of arms MarkArm (twips).
-    void drawMark(double x, double y, const QColor& colour);
+    void drawMark(double x, double y, const QColor& colour) override;
     void drawXAxisLine() override;
     void drawYAxisLine() override;
-    // The picture laid out again after its image changed.
-    void layOutPicture();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -55,7 +49,7 @@ class MDIForm20 : public QWidget, private MarkingView {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    Form20* mainWindow() const;
+    CalibrationPanel& panel() const { return windows_.calibrationPanel(); }
     void pictureMouseDown(QPointF position);
     void pictureMouseMove(QPointF position);
     void pictureClicked();

@@ -17,6 +17,14 @@ void SetStandardSystems(SharedState& state) {
         state.ExcludedSystems[s] = 1;
 }
 
+void SetStartValues(SharedState& state) {
+    state.ErrorMode = kStandardErrorMode;
+    state.MaxDivisions = kStandardMaxDivisions;
+    state.ExcludedSystems[0] = 0;
+    for (size_t s = 1; s <= 7; ++s)
+        state.ExcludedSystems[s] = 1;
+}
+
 void SetStandardValues(SharedState& state) {
     state.CutoffError = kStandardCutoffError;
     state.ErrorMode = kStandardErrorMode;

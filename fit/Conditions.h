@@ -16,15 +16,21 @@
 
 namespace tracol::Conditions {
 
-constexpr float kStandardCutoffError = 0.00076f;
-constexpr qint16 kStandardErrorMode = 2;
-constexpr qint16 kStandardMaxDivisions = 3;
+constexpr float kStandardCutoffError = kStartCutoffError;
+constexpr qint16 kStandardErrorMode = kStartErrorMode;
+constexpr qint16 kStandardMaxDivisions = kStartMaxDivisions;
 
 // Characters accepted in the cutoff text (Text2), the mode text (Text1) and,
 // when the field is left, the divisions text (Text3).
 inline const QString kCutoffChars = QStringLiteral("0123456789.+-DEde");
 inline const QString kModeChars = QStringLiteral("012");
 inline const QString kDivisionChars = QStringLiteral("123");
+
+// The main window's start of the program: error mode 2, three sections and
+// every coordinate system excluded (the computation screen's first loading
+// includes system A). The cutoff keeps its value: each loading of the
+// computation screen sets it.
+void SetStartValues(SharedState& state);
 
 // Cutoff 0.00076, mode 2, three sections, only system A (X - Y) included.
 // AllSystemsFlag is left alone.

@@ -4,12 +4,11 @@
 // case, must be "csv" for graph data (CsvPurpose 70) and "dat" or "txt" for
 // keyboard data (CsvPurpose 50). Otherwise the dialog asks whether to go on.
 
+#include "core/Purposes.h"
+
 #include <QString>
 
 namespace tracol {
-
-inline constexpr qint16 kCsvPurposeGraphData = 70;
-inline constexpr qint16 kCsvPurposeKeyboardData = 50;
 
 // The question the dialog shows for this name ("拡張子がCSVではない。ＯＫ？" or
 // "拡張子がDAT又はTXTではない。ＯＫ？"), or an empty text when the name passes.

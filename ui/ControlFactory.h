@@ -12,6 +12,11 @@ class QWidget;
 
 namespace tracol {
 
+// Name of control k of an indexed group: indexedName("Option1", 0) == "Option1(0)".
+inline QString indexedName(const QString& group, int index) {
+    return group + u'(' + QString::number(index) + u')';
+}
+
 template <typename T> T* named(T* object, const QString& name) {
     object->setObjectName(name);
     return object;

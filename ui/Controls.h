@@ -1,7 +1,11 @@
 #pragma once
 // Reaching a window's control by its name ("Text3", "Option1(0)"), the way
-// the windows address each other's controls and the tests drive them. Every
-// helper does nothing when the window or the control is not there.
+// tests and automation drive the windows. Windows never reach each other's
+// controls: they go through the links of WindowLinks.h. The helpers leave a
+// missing control alone (and return an empty text), so that a test's own
+// assertion reports it.
+
+#include "ui/ControlFactory.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -10,11 +14,6 @@
 #include <QWidget>
 
 namespace tracol {
-
-// Name of control k of an indexed group: indexedName("Option1", 0) == "Option1(0)".
-inline QString indexedName(const QString& group, int index) {
-    return group + u'(' + QString::number(index) + u')';
-}
 
 template <typename T> T* control(const QWidget* form, const QString& name) {
     return form ? form->findChild<T*>(name) : nullptr;

@@ -2,8 +2,13 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QMimeDatabase>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
 
 namespace tracol {
 
@@ -50,6 +55,42 @@ QImage clipboardImage() {
     if (!data || !data->hasImage())
         return {};
     return clipboard->image();
+}
+
+void setClipboardText(const QString& text) {
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setText(text);
+}
+
+void setClipboardImage(const QImage& image) {
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setImage(image);
+}
+
+namespace {
+
+// Where the desktop can say which application opens a type (xdg-mime of
+// xdg-utils), a type without one is known before anything is started:
+// xdg-open would fail later, out of the program's sight.
+bool desktopKnowsNoApplicationFor(const QString& path) {
+    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (xdgMime.isEmpty())
+        return false;
+    const QString type = QMimeDatabase().mimeTypeForFile(path).name();
+    QProcess query;
+    query.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), type});
+    if (!query.waitForFinished(3000))
+        return false;
+    return query.readAllStandardOutput().trimmed().isEmpty();
+}
+
+} // namespace
+
+DesktopOpen openWithDesktop(const QString& path) {
+    if (desktopKnowsNoApplicationFor(path))
+        return DesktopOpen::NoApplication;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path)) ? DesktopOpen::Opened
+                                                                : DesktopOpen::NoApplication;
 }
 
 } // namespace tracol

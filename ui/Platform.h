@@ -1,6 +1,7 @@
 #pragma once
 // The few services of the desktop that the windows use directly: the beep,
-// the clipboard's image, and the mouse pointer kinds of the windows.
+// the clipboard, the desktop's "open" of a file, and the mouse pointer kinds
+// of the windows.
 
 #include <QImage>
 #include <QWidget>
@@ -21,5 +22,16 @@ void beep();
 void clearClipboard();
 // The clipboard's image; a null image when it holds none.
 QImage clipboardImage();
+// Puts a text / an image on the clipboard (replacing what it held).
+void setClipboardText(const QString& text);
+void setClipboardImage(const QImage& image);
+
+// The desktop's "open" of a file with the application registered for its
+// type (on Debian through xdg-open; tests register a handler for "file").
+enum class DesktopOpen {
+    Opened,        // handed to the application
+    NoApplication, // no application is registered for the file's type
+};
+DesktopOpen openWithDesktop(const QString& path);
 
 } // namespace tracol

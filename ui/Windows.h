@@ -1,22 +1,65 @@
 #pragma once
 // Every window of Tracol, created once by the application and reached by the
 // others through this hub. Windows are hidden and shown, never destroyed,
-// until the program ends; a pointer is null while its window is not built.
+// until the program ends.
 //
-// Windows address each other's controls by their names (see Controls.h), as
-// in "Text6 of Form21"; a missing window or control is simply skipped.
+// A window reaches another only through its link (WindowLinks.h). A link that
+// is needed and missing is a programming error: the application checks the
+// set once it is built (missingWindows), and a call for a missing link stops
+// the program with the window's name instead of silently doing nothing.
+//
+// The QWidget pointers name the windows for tests and automation, which drive
+// the controls by their names.
+
+#include "ui/WindowLinks.h"
 
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 namespace tracol {
+
+class CalibrationPanel;
 
 class Windows : public QObject {
     Q_OBJECT
   public:
     using QObject::QObject;
 
+    // ---- Links, registered by each window as it is built ---------------------
+    ExitQuestionLink* exitQuestionLink = nullptr;     // Form1
+    MainWindowLink* mainWindowLink = nullptr;         // Form20
+    CalibrationPanel* calibrationPanelLink = nullptr; // Form20, for the image window
+    DataSetWindowLink* dataSetLink = nullptr;         // Form21
+    OpenDialogLink* openDialogLink = nullptr;         // Form22
+    CleanImageLink* cleanImageLink = nullptr;         // Form23
+    SaveDialogLink* saveDialogLink = nullptr;         // Form24
+    ConditionsWindowLink* conditionsLink = nullptr;   // Form29
+    ComputationScreenLink* computationLink = nullptr; // Form33
+    KeyboardEntryLink* keyboardEntryLink = nullptr;   // Form50
+    CsvSaveDialogLink* csvSaveDialogLink = nullptr;   // Form84
+    ProgressWindowLink* progressLink = nullptr;       // GrForm35
+    ImageWindowLink* imageWindowLink = nullptr;       // MDIForm20
+
+    ExitQuestionLink& exitQuestion() const { return need(exitQuestionLink, "Form1"); }
+    MainWindowLink& mainWindow() const { return need(mainWindowLink, "Form20"); }
+    CalibrationPanel& calibrationPanel() const { return need(calibrationPanelLink, "Form20"); }
+    DataSetWindowLink& dataSet() const { return need(dataSetLink, "Form21"); }
+    OpenDialogLink& openDialog() const { return need(openDialogLink, "Form22"); }
+    CleanImageLink& cleanImage() const { return need(cleanImageLink, "Form23"); }
+    SaveDialogLink& saveDialog() const { return need(saveDialogLink, "Form24"); }
+    ConditionsWindowLink& conditions() const { return need(conditionsLink, "Form29"); }
+    ComputationScreenLink& computation() const { return need(computationLink, "Form33"); }
+    KeyboardEntryLink& keyboardEntry() const { return need(keyboardEntryLink, "Form50"); }
+    CsvSaveDialogLink& csvSaveDialog() const { return need(csvSaveDialogLink, "Form84"); }
+    ProgressWindowLink& progress() const { return need(progressLink, "GrForm35"); }
+    ImageWindowLink& imageWindow() const { return need(imageWindowLink, "MDIForm20"); }
+
+    // The windows whose links are missing, by name; empty for a complete set.
+    QStringList missingWindows() const;
+
+    // ---- The windows by name, for tests and automation --------------------------
     QPointer<QWidget> form1;     // 終了画面: exit confirmation
     QPointer<QWidget> form20;    // Tracol_R2.2: main window
     QPointer<QWidget> form21;    // DataSet: the collected Lines
@@ -26,8 +69,6 @@ class Windows : public QObject {
     QPointer<QWidget> form29;    // 計算処理条件設定: calculation conditions
     QPointer<QWidget> form33;    // 数式算出処理画面: computation screen
     QPointer<QWidget> form50;    // ﾃﾞｰﾀ入力: keyboard entry
-    QPointer<QWidget> form70;    // ＰＬＯＴ画面: plot screen
-    QPointer<QWidget> form8;     // 印刷: print settings
     QPointer<QWidget> form84;    // ﾃﾞｰﾀ書込み: CSV and keyboard-data save dialog
     QPointer<QWidget> grForm35;  // 計算状況目安: progress window
     QPointer<QWidget> mdiForm20; // TracolGraph: image window
@@ -36,6 +77,19 @@ class Windows : public QObject {
     // The live text of Line `line` (SharedState::LineBox) was changed outside
     // the DataSet window (sampling, a file read); the window shows it again.
     void lineBoxChanged(int line);
+
+  private:
+    template <typename Link> static Link& need(Link* link, const char* window) {
+        if (!link)
+            missing(window);
+        return *link;
+    }
+    [[noreturn]] static void missing(const char* window);
 };
+
+// Control passes from one window to the next: the next one is enabled, shown
+// and in front before the current one is hidden, so that the user is never
+// left without a window.
+void handOver(QWidget& from, QWidget& to);
 
 } // namespace tracol

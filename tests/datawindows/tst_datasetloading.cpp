@@ -1,6 +1,7 @@
 // Reading a data-set file for the open dialog's data purposes and showing it
 // in the DataSet window.
 
+#include "WindowStandIns.h"
 #include "data/DataSetLoading.h"
 #include "data/Form21.h"
 #include "ui/Controls.h"
@@ -18,18 +19,13 @@ namespace {
 struct Fixture {
     SharedState state;
     Windows windows;
-    QWidget main;   // stands in for the main window
-    QWidget dialog; // stands in for the open dialog
-    QWidget image;  // stands in for the image window
+    testing::MainWindowStandIn main{windows};
+    testing::OpenDialogStandIn dialog{windows};
+    testing::ImageWindowStandIn image{windows};
     Form21 dataSet{state, windows};
     QTemporaryDir folder;
 
     Fixture() {
-        for (int k = 0; k < kLineCount; ++k)
-            (new QRadioButton(&main))->setObjectName(indexedName(QStringLiteral("Option1"), k));
-        windows.form20 = &main;
-        windows.form22 = &dialog;
-        windows.mdiForm20 = &image;
         image.setWindowTitle("TracolGraph <C:\\graph.bmp>");
         state.SamplingActive = true;
         main.move(50, 40);

@@ -1,6 +1,7 @@
 // The DataSet window driven as a user would: typing into the Line boxes,
 // selecting Lines, deleting, saving and starting a computation.
 
+#include "WindowStandIns.h"
 #include "data/Form21.h"
 #include "data/Form24.h"
 #include "data/PointLimit.h"
@@ -19,27 +20,15 @@ using namespace tracol;
 
 namespace {
 
-// A stand-in for the main window: just the controls the DataSet window reaches.
-struct MainWindowStandIn {
-    QWidget window;
-    MainWindowStandIn() {
-        window.setObjectName(QStringLiteral("Form20"));
-        for (int k = 0; k < kLineCount; ++k)
-            (new QRadioButton(&window))->setObjectName(indexedName(QStringLiteral("Option1"), k));
-        auto* sampling = new QPushButton(&window);
-        sampling->setObjectName(QStringLiteral("Command5"));
-        sampling->setEnabled(false);
-        window.resize(200, 525);
-    }
-};
-
 struct Fixture {
     SharedState state;
     Windows windows;
-    MainWindowStandIn main;
+    testing::MainWindowStandIn main{windows};
+    testing::ImageWindowStandIn image{windows};
+    testing::OpenDialogStandIn openDialog{windows};
+    testing::ComputationScreenStandIn computation{windows};
     Form21 form{state, windows};
     Fixture() {
-        windows.form20 = &main.window;
         state.SamplingActive = true;
         for (int line = 1; line <= kLineCount; ++line)
             state.LineParameter[line] = QString::number(line);
@@ -93,10 +82,10 @@ class TestForm21 : public QObject {
         QCOMPARE(f.text("Text5"), QStringLiteral("3"));
         QCOMPARE(f.text("Text6"), QStringLiteral("7"));
         QCOMPARE(f.text("Text2"), QStringLiteral("2.5"));
-        QVERIFY(isControlChecked(&f.main.window, "Option1(2)"));
+        QVERIFY(isControlChecked(&f.main, "Option1(2)"));
         for (int line = 1; line <= kLineCount; ++line)
             QCOMPARE(f.box(line)->isVisible(), line == 3);
-        QCOMPARE(f.form.height(), f.main.window.height());
+        QCOMPARE(f.form.height(), f.main.height());
     }
 
     void anEmptyParameterBecomesTheLineNumber() {
@@ -211,8 +200,8 @@ class TestForm21 : public QObject {
     void destroyingTheWindowWhileABoxHasTheFocus() {
         SharedState state;
         Windows windows;
-        MainWindowStandIn main;
-        windows.form20 = &main.window;
+        testing::MainWindowStandIn main{windows};
+        testing::ImageWindowStandIn image{windows};
         state.SamplingActive = true;
         auto* form = new Form21(state, windows);
         form->show();
@@ -309,7 +298,7 @@ class TestForm21 : public QObject {
 
     void successfulStartPreparesTablesAndHidesTheWindows() {
         Fixture f;
-        f.main.window.show();
+        f.main.show();
         f.type(1, "1,10\n2,20\n3,30\n");
         f.type(2, "1,1\n2,2\n3,3\n4,4\n");
         f.select(1);
@@ -318,7 +307,7 @@ class TestForm21 : public QObject {
         f.click("Command6");
         QVERIFY(!f.form.isVisible());
         QVERIFY(!f.form.isEnabled());
-        QVERIFY(!f.main.window.isVisible());
+        QVERIFY(!f.main.isVisible());
         QCOMPARE(f.state.ComputeCaller, qint16(21));
         QCOMPARE(f.state.LinesInUse, qint16(2));
         QCOMPARE(f.state.LineOrder[1], qint16(2)); // "10" sorts before "9"
@@ -346,7 +335,7 @@ class TestForm21 : public QObject {
         QCOMPARE(f.state.SaveCaller, qint16(21));
         QCOMPARE(f.state.SingleLine, qint16(0));
         QVERIFY(!f.state.ValidateOnly);
-        QVERIFY(control<QPushButton>(&f.main.window, "Command5")->isEnabled());
+        QVERIFY(control<QPushButton>(&f.main, "Command5")->isEnabled());
         QVERIFY(f.form.isVisible()); // validation alone hides nothing
     }
 
@@ -386,7 +375,7 @@ class TestForm21 : public QObject {
             QCOMPARE(f.state.LineParameter[line], QString::number(line));
         }
         QVERIFY(control<QRadioButton>(&f.form, "Option1(0)")->isChecked());
-        QVERIFY(isControlChecked(&f.main.window, "Option1(0)"));
+        QVERIFY(isControlChecked(&f.main, "Option1(0)"));
         QCOMPARE(f.text("Text5"), QStringLiteral("1"));
         QCOMPARE(f.text("Text2"), QStringLiteral("1"));
     }
@@ -415,21 +404,22 @@ class TestForm21 : public QObject {
 
     void backToTheMainWindow() {
         Fixture f;
-        f.main.window.setEnabled(false);
+        f.main.setEnabled(false);
         f.form.move(40, 30);
         f.click("Command5");
         QVERIFY(!f.state.SamplingActive);
         QVERIFY(f.state.DataOnlyMode); // no image window shown
         QVERIFY(!f.form.isEnabled());
-        QVERIFY(f.main.window.isEnabled());
-        QVERIFY(f.main.window.isVisible());
-        QCOMPARE(f.main.window.pos(), f.form.pos());
+        QVERIFY(f.main.isEnabled());
+        QVERIFY(f.main.isVisible());
+        QCOMPARE(f.main.pos(), f.form.pos());
     }
 
     void lineFollowTimerTakesTheMainWindowsLine() {
         Fixture f;
-        setControlChecked(&f.main.window, "Option1(5)", true);
-        QTRY_COMPARE_WITH_TIMEOUT(f.state.CurrentLine, qint16(6), 2000);
+        setControlChecked(&f.main, "Option1(5)", true);
+        testing::fireTimer(control<QTimer>(&f.form, "Timer1"));
+        QCOMPARE(f.state.CurrentLine, qint16(6));
     }
 };
 

@@ -1,6 +1,7 @@
 // The save dialog driven as a user would: picking folders and files, typing
 // names, confirming, writing and coming back.
 
+#include "WindowStandIns.h"
 #include "data/DataSetFile.h"
 #include "data/Form24.h"
 #include "ui/Controls.h"
@@ -22,12 +23,13 @@ namespace {
 struct Fixture {
     SharedState state;
     Windows windows;
-    QWidget dataSetWindow; // stands in for the DataSet window the dialog returns to
+    testing::MainWindowStandIn main{windows};
+    testing::DataSetWindowStandIn dataSetWindow{windows}; // the DataSet window the dialog returns to
+    testing::ComputationScreenStandIn computation{windows};
     Form24 dialog{state, windows};
     QTemporaryDir folder;
 
     Fixture() {
-        windows.form21 = &dataSetWindow;
         state.SaveCaller = 21;
         state.LineBox[1] = QStringLiteral("1,2\r\n3,4\r\n5,6\r\n");
         state.PointCount[1] = 3;

@@ -1,6 +1,7 @@
 // The keyboard entry window driven as a user would: typing and pasting into
 // the pages, turning pages, converting, deleting and starting a computation.
 
+#include "WindowStandIns.h"
 #include "data/Form21.h"
 #include "data/Form50.h"
 #include "data/PointLimit.h"
@@ -21,13 +22,13 @@ namespace {
 struct Fixture {
     SharedState state;
     Windows windows;
-    QWidget main; // stands in for the main window
+    testing::MainWindowStandIn main{windows};
+    testing::ImageWindowStandIn image{windows};
+    testing::ComputationScreenStandIn computation{windows};
+    testing::CsvSaveDialogStandIn csvDialog{windows};
     Form50 form{state, windows};
 
-    Fixture() {
-        windows.form20 = &main;
-        main.move(30, 20);
-    }
+    Fixture() { main.move(30, 20); }
     QLineEdit* parameter(int line) const { return control<QLineEdit>(&form, indexedName("Text1", line - 1)); }
     QPlainTextEdit* data(int line) const {
         return control<QPlainTextEdit>(&form, indexedName("Text2", line - 1));
@@ -229,7 +230,7 @@ class TestForm50 : public QObject {
         QCOMPARE(f.state.LineOrder[1], qint16(1)); // "" sorts before "0.5"
     }
 
-    void saveAllValidatesAndStopsWithoutItsDialog() {
+    void saveAllValidatesAndOpensItsDialog() {
         Fixture f;
         f.form.show();
         f.type(1, "1,2\n3,4\n5,6\n");
@@ -238,8 +239,11 @@ class TestForm50 : public QObject {
         QCOMPARE(f.state.SaveCaller, qint16(50));
         QCOMPARE(f.state.SaveKind, qint16(0));
         QVERIFY(f.state.KeyboardDataActive);
-        QVERIFY(f.form.isEnabled()); // nothing to hand over to yet
-        QVERIFY(f.form.isVisible());
+        QVERIFY(!f.form.isEnabled()); // the save dialog has it now
+        QVERIFY(f.csvDialog.isVisible());
+        QCOMPARE(f.csvDialog.purpose, qint16(50));
+        QCOMPARE(f.csvDialog.caption, QStringLiteral("キーボード入力データの保存"));
+        f.form.setEnabled(true);
         f.type(1, "1,2\n");
         f.click("Command6");
         QCOMPARE(f.message()->text(), QStringLiteral("X,Yﾃﾞｰﾀの組が少ない"));

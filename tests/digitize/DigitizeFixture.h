@@ -6,6 +6,7 @@
 #include "digitize/Form20.h"
 #include "digitize/Form23.h"
 #include "digitize/MDIForm20.h"
+#include "tests/common/FireTimer.h"
 #include "ui/Controls.h"
 #include "ui/PictureBox.h"
 
@@ -103,6 +104,13 @@ struct DigitizeFixture {
     QString message() const {
         auto* area = the<QTextEdit>(QStringLiteral("Text7"));
         return area->isVisible() ? area->toPlainText() : QString();
+    }
+
+    // The live readout (Timer1 of the main window) works on every second tick.
+    void liveReadoutTick() {
+        auto* timer = main->findChild<QTimer*>(QStringLiteral("Timer1"));
+        testing::fireTimer(timer);
+        testing::fireTimer(timer);
     }
 
     bool checked(const QString& name) const { return the<QAbstractButton>(name)->isChecked(); }

@@ -116,7 +116,7 @@ class TestSamplingWindows : public QObject {
         QVERIFY(f.state.LineBox[1].isEmpty());
         QCOMPARE(f.picture->drawnPicture().pixelColor(310, 420), MDIForm20::kMidColour);
         // The live readout puts the correction in force before the next click.
-        QTest::qWait(120);
+        f.liveReadoutTick();
         f.clickImage(185, 420); // a quarter along: 30 on the bent axis
         f.clickImage(310, 420);
         QCOMPARE(f.state.PointCount[1], qint16(2));
@@ -219,7 +219,8 @@ class TestSamplingWindows : public QObject {
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 5000);
         QVERIFY(timer->isSingleShot());
-        QTRY_VERIFY_WITH_TIMEOUT(f.message().isEmpty(), 6000);
+        testing::fireTimer(timer);
+        QVERIFY(f.message().isEmpty());
     }
 
     void hintsFollowThePointer_data() {
@@ -248,7 +249,7 @@ class TestSamplingWindows : public QObject {
         f.calibrate();
         // The live value at the pointer becomes the sampled value on a click.
         f.moveOver(f.picture, QPoint(123, 300));
-        QTest::qWait(150);
+        f.liveReadoutTick();
         f.clickImage(123, 300);
         QCOMPARE(f.the<QLineEdit>("Text8")->text(), QStringLiteral("12.6"));
         f.click("Check5");
@@ -281,7 +282,7 @@ class TestSamplingWindows : public QObject {
         DigitizeFixture f;
         f.image->move(10, 20);
         f.image->resize(500, 400);
-        QTest::qWait(20);
+        QCoreApplication::processEvents();
         const QRect frame = f.image->frameGeometry();
         QCOMPARE(f.main->pos(), QPoint(frame.x() + frame.width(), frame.y()));
     }
@@ -312,7 +313,7 @@ class TestSamplingWindows : public QObject {
         DigitizeFixture f;
         f.calibrate();
         f.moveOver(f.picture, QPoint(310, 230));
-        QTest::qWait(150);
+        f.liveReadoutTick();
         QCOMPARE(f.the<QLineEdit>("Text1")->text(), QStringLiteral("50"));
         QCOMPARE(f.the<QLineEdit>("Text2")->text(), QStringLiteral("5"));
         QVERIFY(f.image->findChild<QFrame*>("Line1")->isVisible());

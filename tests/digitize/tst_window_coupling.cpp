@@ -55,7 +55,7 @@ class TestWindowCoupling : public QObject {
         QVERIFY(!timer->isActive()); // activation leaves it off while the DataSet window shows
         const QPoint moved = f.main->pos() + QPoint(30, 30);
         dataSet->move(moved);
-        QTest::qWait(450);
+        QCoreApplication::processEvents();
         QCOMPARE(dataSet->pos(), moved);
     }
 
@@ -297,7 +297,7 @@ class TestWindowCoupling : public QObject {
         QCOMPARE(area->geometry(), twips(0, 15, 2700, 7150));
         QVERIFY(!area->font().italic());
         // The whole help can be read: what does not fit scrolls.
-        QTest::qWait(20);
+        QCoreApplication::processEvents();
         QVERIFY(area->verticalScrollBar()->maximum() > 0 && area->verticalScrollBar()->isVisible());
         help->trigger();
         QCOMPARE(area->geometry(), twips(0, 120, 2505, 285));

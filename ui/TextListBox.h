@@ -1,0 +1,49 @@
+#pragma once
+// A list box of text lines, as the computation screen shows its four lists: a
+// view over a model holding the texts, so that a list of a million lines
+// fills at once and scrolls without delay. Lines can be selected (several at
+// a time) but not edited.
+//
+// The lines are laid out in fixed-width fields, so the list shows them in a
+// monospaced font; every line is given the width of the widest (a half-width
+// character takes one cell, any other two), which the view needs to scroll
+// sideways without measuring every line itself.
+
+#include <QListView>
+#include <QStringList>
+
+class QStringListModel;
+
+namespace tracol {
+
+class TextListBox : public QListView {
+    Q_OBJECT
+  public:
+    explicit TextListBox(QWidget* parent = nullptr);
+
+    void setLines(const QStringList& lines);
+    const QStringList& lines() const { return lines_; }
+    int count() const { return static_cast<int>(lines_.size()); }
+    void clearLines() { setLines({}); }
+
+    // The selected lines in list order.
+    QStringList selectedLines() const;
+
+  signals:
+    // A mouse press anywhere on the list, with its button.
+    void listPressed(Qt::MouseButton button);
+    void listDoubleClicked();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    class UniformLineDelegate;
+
+    QStringListModel* model_;
+    UniformLineDelegate* delegate_;
+    QStringList lines_;
+};
+
+} // namespace tracol

@@ -1,0 +1,199 @@
+#pragma once
+// What each window offers the others. A window reaches another only through
+// these links, which the Windows hub holds; the controls keep their names for
+// tests and automation, not for other windows. Each window implements its
+// link and registers it with the hub when it is built.
+//
+// Every link gives its window as a widget, so that the caller can show, hide,
+// move or disable it; everything else a caller needs is an operation here.
+
+#include "digitize/ConversionView.h"
+
+#include <QColor>
+#include <QString>
+
+class QImage;
+class QPoint;
+class QWidget;
+
+namespace tracol {
+
+class PictureBox;
+
+class WindowLink {
+  public:
+    virtual QWidget& window() = 0;
+
+  protected:
+    ~WindowLink() = default;
+};
+
+// Form20, the main window, as the data windows and dialogs need it.
+class MainWindowLink : public WindowLink {
+  public:
+    // The Line whose selector Option1 is set (1..10), 0 when none is.
+    virtual int selectedLine() const = 0;
+    // Sets the selector of Line `line`; its click handling runs.
+    virtual void selectLine(int line) = 0;
+    // The live readout (Timer1) converting the pointer position.
+    virtual void startLiveReadout() = 0;
+    virtual void stopLiveReadout() = 0;
+    // Timer4: the DataSet window is kept at this window's place.
+    virtual void startFollowingDataSet() = 0;
+    // "データ採取開始" (Command5) enabled again.
+    virtual void enableSamplingButton() = 0;
+    // The axis kinds chosen with Option2 / Option3.
+    virtual AxisKind chosenAxisKind(Axis axis) const = 0;
+    // A new image was loaded: value colours black, base marks and the
+    // calibration forgotten, the not-ready look; enabled and shown.
+    virtual void takeNewImage() = 0;
+    // Back from keyboard entry: the first-activation steps run again as the
+    // window is enabled and shown.
+    virtual void comeBackFromKeyboardEntry() = 0;
+    // Closing this window or the image window: the exit question comes up.
+    virtual void requestExit() = 0;
+};
+
+// MDIForm20, the image window.
+class ImageWindowLink : public WindowLink {
+  public:
+    static inline const QColor kBaseColour{128, 0, 0}; // marks and axis lines
+    static inline const QColor kMidColour{0, 128, 0};  // intermediate-point marks
+
+    virtual PictureBox& pictureBox() = 0;
+    // The picture shown at its new size after its image changed.
+    virtual void layOutPicture() = 0;
+    // A new graph image with its caption ("TracolGraph <path>").
+    virtual void showImage(const QImage& image, const QString& caption) = 0;
+
+    // The floating label Label1 that names the point being marked.
+    virtual void showFloatingLabel(const QString& caption) = 0;
+    virtual void hideFloatingLabel() = 0;
+    virtual void setFloatingLabelText(const QString& caption) = 0;
+    // Label1 and the guide lines hidden / moved to the pointer.
+    virtual void hideCursorFollowers() = 0;
+    virtual void followCursor() = 0;
+
+    // MarkSize from the height of "A" in the default font.
+    virtual void updateMarkSize() = 0;
+    // A mark at a picture position (twips): a circle and a cross.
+    virtual void drawMark(double x, double y, const QColor& colour) = 0;
+    virtual void drawXAxisLine() = 0;
+    virtual void drawYAxisLine() = 0;
+};
+
+// Form23, the hidden holder of the clean image.
+class CleanImageLink {
+  public:
+    virtual PictureBox& cleanPicture() = 0;
+
+  protected:
+    ~CleanImageLink() = default;
+};
+
+// Form1, the exit question.
+class ExitQuestionLink : public WindowLink {
+  public:
+    // Shows the question; the main and image windows wait disabled.
+    virtual void ask() = 0;
+};
+
+// Form21, the DataSet window.
+class DataSetWindowLink : public WindowLink {
+  public:
+    // The Line whose selector is set (1..10), 0 when none is.
+    virtual int selectedLine() const = 0;
+    // The parameter box Text2 as typed.
+    virtual QString parameterText() const = 0;
+    // The main window selected Line `line`: its box on show, its selector,
+    // number and count; the window shown.
+    virtual void followMainWindowLine(int line) = 0;
+    // Sampling starts: the caption "DataSet", the Line boxes at their common
+    // place, the main window's Line selected, the window at `position`,
+    // enabled and shown.
+    virtual void beginSampling(const QPoint& position, int line) = 0;
+    // Text8 / Text9: the values converted last.
+    virtual void setSampledText(Axis axis, const QString& text) = 0;
+    // After a sampled point: the Line's number and count (Text5, Text6).
+    virtual void showPointCount(int line) = 0;
+    // After the Lines were reset (a new image): Line 1 selected with its
+    // number, parameter and no points.
+    virtual void showLinesReset() = 0;
+    // After a data-set file was read (see DataSetLoading.h).
+    virtual void showLoadedFile(const QString& fileName) = 0;
+    // A read from the main window: the window and its boxes take the main
+    // window's place and Line selection.
+    virtual void takeMainWindowsPlace() = 0;
+    virtual void showMessage(const QString& message) = 0;
+    // A dialog or the computation screen hands control back.
+    virtual void comeBack() = 0;
+};
+
+// Form22, the open dialog.
+class OpenDialogLink : public WindowLink {
+  public:
+    // Sets OpenPurpose and shows the dialog (the caller has disabled itself).
+    virtual void open(qint16 openPurpose) = 0;
+};
+
+// Form24, the save dialog for data sets and result files.
+class SaveDialogLink : public WindowLink {
+  public:
+    // Sets SaveKind and SaveCaller and shows the dialog.
+    virtual void open(qint16 saveKind, qint16 caller) = 0;
+};
+
+// Form84, the save dialog for graph-data CSV files and keyboard data.
+class CsvSaveDialogLink : public WindowLink {
+  public:
+    // Sets CsvPurpose and shows the dialog with the save button's caption.
+    virtual void open(qint16 csvPurpose, const QString& saveButtonCaption) = 0;
+};
+
+// Form50, keyboard entry.
+class KeyboardEntryLink : public WindowLink {
+  public:
+    // From the main window's menu: placed at `position` and shown.
+    virtual void openFromMainWindow(const QPoint& position) = 0;
+    // The computation screen or a dialog hands control back.
+    virtual void comeBack() = 0;
+};
+
+// Form33, the computation screen.
+class ComputationScreenLink : public WindowLink {
+  public:
+    // Opened by `caller` (kCallerDataSet or kCallerKeyboard) with the point
+    // tables prepared: the screen loads and is shown.
+    virtual void openFrom(qint16 caller) = 0;
+    // A dialog or window it opened hands control back: enabled and shown.
+    virtual void comeBack() = 0;
+    // The conditions window closed: the colour animation (Timer2) runs again.
+    virtual void restartColourAnimation() = 0;
+    // "中止" of the progress window: the running computation stops after its
+    // current trial and the screen waits for "GO".
+    virtual void computationAborted() = 0;
+};
+
+// Form29, the calculation conditions.
+class ConditionsWindowLink : public WindowLink {
+  public:
+    // SEIDO: the window loads and is shown at its remembered place.
+    virtual void open() = 0;
+    // The computation screen loads while the main window has a logarithmic
+    // axis: the window loads unseen and "全ての座標で計算" is ticked.
+    virtual void includeAllSystemsUnseen() = 0;
+};
+
+// GrForm35, the progress window.
+class ProgressWindowLink : public WindowLink {
+  public:
+    // Shown with an empty bar, 1200 twips below the top of `screen` and
+    // centred on it; its Timer1 runs.
+    virtual void start(QWidget& screen) = 0;
+    // Timer1 stopped, the window hidden.
+    virtual void stop() = 0;
+    // One tick of Timer1: the bar follows FitCount.
+    virtual void updateBar() = 0;
+};
+
+} // namespace tracol

@@ -1,0 +1,45 @@
+#include "ui/Windows.h"
+
+#include "ui/ControlFactory.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace tracol {
+
+QStringList Windows::missingWindows() const {
+    QStringList missing;
+    const auto check = [&missing](const void* link, const char* window) {
+        if (!link && !missing.contains(QLatin1String(window)))
+            missing << QLatin1String(window);
+    };
+    check(exitQuestionLink, "Form1");
+    check(mainWindowLink, "Form20");
+    check(calibrationPanelLink, "Form20");
+    check(dataSetLink, "Form21");
+    check(openDialogLink, "Form22");
+    check(cleanImageLink, "Form23");
+    check(saveDialogLink, "Form24");
+    check(conditionsLink, "Form29");
+    check(computationLink, "Form33");
+    check(keyboardEntryLink, "Form50");
+    check(csvSaveDialogLink, "Form84");
+    check(progressLink, "GrForm35");
+    check(imageWindowLink, "MDIForm20");
+    return missing;
+}
+
+void Windows::missing(const char* window) {
+    // A window that another needs was never built: a fault of the program
+    // itself, which must not go on as if the step had happened.
+    std::fprintf(stderr, "Tracol: the window %s is needed but was not built\n", window);
+    std::abort();
+}
+
+void handOver(QWidget& from, QWidget& to) {
+    showWindow(&to);
+    if (&from != &to)
+        from.hide();
+}
+
+} // namespace tracol
