@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 namespace tracol::KKAIKI {
 
@@ -138,9 +139,15 @@ void normalEquations(const Sums& s, int degree, double* a, double* b) {
 // Mean relative error of the polynomial c[1..d+1] against the points.
 //   P = fitted Y in real units, M = measured Y, W = P - M; the reference is
 //   the stored transformed Y, or P where |transformed Y| <= 1e-20, turned into
-//   real units like M (an exact 0 divides by 1e-30 instead).
-double meanRelativeError(const PreparedPoints::Terms* points, int count, int degree, const double* c,
-                         Transform yt) {
+//   real units like M (an exact 0 divides by 1e-30 instead); the error is
+//   sum |W / reference| / n.
+// No value when a floating-point fault hits the evaluation: a polynomial
+// value, a back-transform (exp, reciprocal) or a reference that overflows or
+// divides by an exact zero, or a sum that is no longer finite. An infinite
+// reference would otherwise give the point a relative deviation of 0 and
+// flatter the candidate.
+std::optional<double> meanRelativeError(const PreparedPoints::Terms* points, int count, int degree,
+                                        const double* c, Transform yt) {
     double sum = 0;
     for (int i = 0; i < count; ++i) {
         const PreparedPoints::Terms& p = points[i];
@@ -151,19 +158,25 @@ double meanRelativeError(const PreparedPoints::Terms* points, int count, int deg
             poly = c[1] * p.t[2] + c[2] * p.t[1] + c[3];
         else
             poly = c[1] * p.t[3] + c[2] * p.t[2] + c[3] * p.t[1] + c[4];
+        if (!std::isfinite(poly))
+            return std::nullopt;
         const double predicted = untransformed(poly, yt);
         const double deviation = predicted - p.measured;
-        double relative;
-        if (std::fabs(p.u) > 1e-20) {
-            relative = deviation / p.measured; // the reference in real units is M itself
-        } else if (yt == Transform::Log) {
-            relative = deviation / std::exp(predicted);
-        } else if (yt == Transform::Reciprocal) {
-            relative = predicted == 0 ? deviation / 1e-30 : deviation / (1 / predicted);
-        } else {
-            relative = deviation / (predicted == 0 ? 1e-30 : predicted);
-        }
-        sum += std::fabs(relative);
+        double reference;
+        if (std::fabs(p.u) > 1e-20)
+            reference = p.measured; // the stored transformed Y in real units is M itself
+        else if (yt == Transform::Log)
+            reference = std::exp(predicted);
+        else if (yt == Transform::Reciprocal)
+            reference = predicted == 0 ? 1e-30 : 1 / predicted;
+        else
+            reference = predicted == 0 ? 1e-30 : predicted;
+        if (!std::isfinite(predicted) || !std::isfinite(deviation) || !std::isfinite(reference) ||
+            reference == 0)
+            return std::nullopt;
+        sum += std::fabs(deviation / reference);
+        if (!std::isfinite(sum))
+            return std::nullopt;
     }
     return sum / count;
 }
@@ -226,27 +239,29 @@ void FitPreparedRange(const PreparedPoints& prepared, int first, int count, cons
             normalEquations(sums, degree, a, c);
             SolveLinearSystem(degree + 1, a, c);
 
-            FitCandidate& candidate = table.Candidates[static_cast<size_t>(++table.CandidateCount)];
-            candidate.EqNo = static_cast<qint16>(EqNoOf(system, degree));
             float single[4] = {0, 0, 0, 0};
             bool fault = false;
             for (int k = 1; k <= degree + 1; ++k) {
                 single[k - 1] = toSingle(c[k]);
                 fault = fault || !std::isfinite(c[k]) || !std::isfinite(single[k - 1]);
             }
+            // A floating-point fault (a coefficient that is not finite or
+            // beyond the single range, an overflow or a division by an exact
+            // zero in the error) leaves the candidate out: it can never win.
+            const std::optional<double> error =
+                fault ? std::nullopt : meanRelativeError(points, count, degree, c, yt);
+            if (!error)
+                continue;
+
+            FitCandidate& candidate = table.Candidates[static_cast<size_t>(++table.CandidateCount)];
+            candidate.EqNo = static_cast<qint16>(EqNoOf(system, degree));
             candidate.C1 = single[0];
             candidate.C2 = single[1];
             candidate.C3 = single[2];
             candidate.C4 = single[3];
-
-            // A floating-point fault (overflow, division by an exact zero,
-            // a coefficient beyond the single range) gives an infinite error.
-            double error = fault ? INFINITY : meanRelativeError(points, count, degree, c, yt);
-            if (!std::isfinite(error))
-                error = INFINITY;
-            candidate.ErrorValue = FormattedValue(error);
+            candidate.ErrorValue = FormattedValue(*error);
             if (withTexts) {
-                candidate.ErrorText = FormatCoefficient(error);
+                candidate.ErrorText = FormatCoefficient(*error);
                 candidate.EquationText =
                     EquationText(candidate.EqNo, single[0], single[1], single[2], single[3]);
                 candidate.ProgramText =
