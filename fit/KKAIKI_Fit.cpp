@@ -7,6 +7,7 @@
 #include "fit/KKAIKI_Format.h"
 #include "fit/SingleValue.h"
 
+#include <cfloat>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
@@ -199,6 +200,14 @@ bool systemImpossible(int system, bool xZero, bool yZero, bool xNotPositive, boo
            transformImpossible(YTransformOf(system), yZero, yNotPositive);
 }
 
+// A coefficient is stored as a single: one beyond the single range, or so
+// small that the single loses it (0 or subnormal), would make the stored
+// equation another one than the one whose error was measured (a C1 of 1e-50
+// still counts at X = 1e27).
+bool storableAsSingle(double exact, float single) {
+    return std::isfinite(exact) && std::isfinite(single) && (exact == 0 || std::fabs(single) >= FLT_MIN);
+}
+
 } // namespace
 
 void FitPreparedRange(const PreparedPoints& prepared, int first, int count, const ExcludedFlags& excluded,
@@ -243,11 +252,11 @@ void FitPreparedRange(const PreparedPoints& prepared, int first, int count, cons
             bool fault = false;
             for (int k = 1; k <= degree + 1; ++k) {
                 single[k - 1] = toSingle(c[k]);
-                fault = fault || !std::isfinite(c[k]) || !std::isfinite(single[k - 1]);
+                fault = fault || !storableAsSingle(c[k], single[k - 1]);
             }
-            // A floating-point fault (a coefficient that is not finite or
-            // beyond the single range, an overflow or a division by an exact
-            // zero in the error) leaves the candidate out: it can never win.
+            // A floating-point fault (a coefficient the single cannot hold,
+            // an overflow or a division by an exact zero in the error) leaves
+            // the candidate out: it can never win.
             const std::optional<double> error =
                 fault ? std::nullopt : meanRelativeError(points, count, degree, c, yt);
             if (!error)
