@@ -103,9 +103,9 @@ struct CandidateTable {
 // Reads input and fills table (rebuilt from empty) with one candidate per
 // degree of every coordinate system that is possible for all points and not
 // excluded. A candidate whose evaluation meets a floating-point fault
-// (overflow, division by an exact zero, a coefficient beyond the single
-// range) is left out, so that it can never win. (The engine has no event loop: the driver yields through its
-// hook before every regression call.)
+// (overflow, division by an exact zero, a coefficient the single cannot
+// hold) is left out, so that it can never win. (The engine has no event
+// loop: the driver yields through its hook before every regression call.)
 void FitAllCandidates(const FitInput& input, const ExcludedFlags& excluded, CandidateTable& table);
 
 // Gaussian elimination with partial pivoting (ties keep the earliest row).

@@ -200,12 +200,25 @@ bool systemImpossible(int system, bool xZero, bool yZero, bool xNotPositive, boo
            transformImpossible(YTransformOf(system), yZero, yNotPositive);
 }
 
-// A coefficient is stored as a single: one beyond the single range, or so
-// small that the single loses it (0 or subnormal), would make the stored
-// equation another one than the one whose error was measured (a C1 of 1e-50
-// still counts at X = 1e27).
-bool storableAsSingle(double exact, float single) {
-    return std::isfinite(exact) && std::isfinite(single) && (exact == 0 || std::fabs(single) >= FLT_MIN);
+// Whether rounding the coefficients to single moves the polynomial at some
+// point by more than a millionth of the size of its terms and of the fitted
+// value there: the stored equation would then be another one than the one
+// whose error was measured. Only a coefficient the single loses (0 or
+// subnormal) can do that, as a C1 of 1e-50 that still counts at X = 1e27.
+bool singleChangesEquation(const PreparedPoints::Terms* points, int count, int degree, const double* c,
+                           const float* single) {
+    for (int i = 0; i < count; ++i) {
+        const PreparedPoints::Terms& p = points[i];
+        double moved = 0, size = std::fabs(p.u);
+        for (int k = 1; k <= degree + 1; ++k) {
+            const double power = std::fabs(p.t[degree + 1 - k]);
+            moved += std::fabs(c[k] - double(single[k - 1])) * power;
+            size += std::fabs(double(single[k - 1])) * power;
+        }
+        if (!(moved <= 1e-6 * size))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -249,11 +262,13 @@ void FitPreparedRange(const PreparedPoints& prepared, int first, int count, cons
             SolveLinearSystem(degree + 1, a, c);
 
             float single[4] = {0, 0, 0, 0};
-            bool fault = false;
+            bool fault = false, lost = false;
             for (int k = 1; k <= degree + 1; ++k) {
                 single[k - 1] = toSingle(c[k]);
-                fault = fault || !storableAsSingle(c[k], single[k - 1]);
+                fault = fault || !std::isfinite(c[k]) || !std::isfinite(single[k - 1]);
+                lost = lost || (c[k] != 0 && std::fabs(single[k - 1]) < FLT_MIN);
             }
+            fault = fault || (lost && singleChangesEquation(points, count, degree, c, single));
             // A floating-point fault (a coefficient the single cannot hold,
             // an overflow or a division by an exact zero in the error) leaves
             // the candidate out: it can never win.

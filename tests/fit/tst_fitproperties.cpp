@@ -80,10 +80,13 @@ std::unique_ptr<Case> randomCase(QRandomGenerator& random) {
 
 // Whether the regression's own evaluation of the equation at (x, y) surely
 // met a floating-point fault (an overflow or a division by an exact zero).
-// The stored coefficients are the fitted ones rounded to single (relative
-// error at most 2^-24), so the polynomial value the regression computed lies
-// within p +- spread; the fault is certain when both ends fault in double
-// range. Worked in long double, whose range holds every intermediate value.
+// The stored coefficients are the fitted ones rounded to single: relative
+// error at most 2^-24, and where a single is 0 or subnormal the regression
+// keeps the equation only when the rounding moves it by at most a millionth
+// of its terms and of the fitted value. So the polynomial value the
+// regression computed lies within p +- spread; the fault is certain when both
+// ends fault in double range. Worked in long double, whose range holds every
+// intermediate value.
 bool surelyFaults(int eqNo, const double* c, double x, double y) {
     using KKAIKI::Transform;
     const int system = KKAIKI::SystemOf(eqNo);
@@ -91,13 +94,15 @@ bool surelyFaults(int eqNo, const double* c, double x, double y) {
     const Transform xt = KKAIKI::XTransformOf(system), yt = KKAIKI::YTransformOf(system);
     const double t = xt == Transform::Log ? std::log(x) : xt == Transform::Reciprocal ? 1 / x : x;
     const double u = yt == Transform::Log ? std::log(y) : yt == Transform::Reciprocal ? 1 / y : y;
-    long double p = 0, spread = 0;
+    long double p = 0, size = 0;
+    bool lost = false;
     for (int k = 0; k <= degree; ++k) {
         const long double term = c[k] * std::pow(static_cast<long double>(t), degree - k);
         p += term;
-        spread += std::fabs(term);
+        size += std::fabs(term);
+        lost = lost || std::fabs(c[k]) < FLT_MIN;
     }
-    spread *= 0x1.00001p-24L;
+    const long double spread = size * 0x1.00001p-24L + (lost ? 1.00001e-6L * (size + std::fabs(u)) : 0);
     if (yt == Transform::Reciprocal && spread > 0 && p - spread <= 0 && p + spread >= 0)
         return false; // a pole inside the interval: nothing is certain
     const long double doubleMax = DBL_MAX;

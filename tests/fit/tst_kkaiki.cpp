@@ -81,6 +81,7 @@ class TestKKAIKI : public QObject {
     void singularCubicDoesNotStop();
     void faultedCandidateIsNotRecorded_data();
     void faultedCandidateIsNotRecorded();
+    void negligibleSubnormalCoefficientIsKept();
     void solverSolvesWithPivoting();
     void solverStopsOnZeroPivot();
     void preparedRangeMatchesTextInput();
@@ -342,6 +343,18 @@ void TestKKAIKI::faultedCandidateIsNotRecorded() {
         QVERIFY2(std::isfinite(c.ErrorValue) && c.ErrorValue >= 0, qPrintable(c.ErrorText));
         QVERIFY(!c.ErrorText.contains(QStringLiteral("INF")) && !c.ErrorText.contains(QStringLiteral("NaN")));
     }
+}
+
+void TestKKAIKI::negligibleSubnormalCoefficientIsKept() {
+    // Y proportional to X at 1e-24: the intercept is rounding noise far below
+    // the single range, which costs the stored line nothing.
+    std::vector<std::pair<QString, QString>> points;
+    for (const double x : {1.1, 2.3, 3.7, 4.9, 6.2, 7.35})
+        points.emplace_back(QString::number(x), QString::number(2.385e-24 * x, 'g', 7));
+    CandidateTable table;
+    FitAllCandidates(inputOf(points), onlySystems({1}), table);
+    QVERIFY(eqNos(table).contains(1));
+    QVERIFY(candidate(table, 1).ErrorValue < 1e-6);
 }
 
 void TestKKAIKI::solverSolvesWithPivoting() {
