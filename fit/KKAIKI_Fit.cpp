@@ -144,9 +144,8 @@ void normalEquations(const Sums& s, int degree, double* a, double* b) {
 //   sum |W / reference| / n.
 // No value when a floating-point fault hits the evaluation: a polynomial
 // value, a back-transform (exp, reciprocal) or a reference that overflows or
-// divides by an exact zero, or a sum that is no longer finite. An infinite
-// reference would otherwise give the point a relative deviation of 0 and
-// flatter the candidate.
+// divides by an exact zero. An infinite reference would otherwise give the
+// point a relative deviation of 0 and flatter the candidate.
 std::optional<double> meanRelativeError(const PreparedPoints::Terms* points, int count, int degree,
                                         const double* c, Transform yt) {
     double sum = 0;
@@ -172,13 +171,15 @@ std::optional<double> meanRelativeError(const PreparedPoints::Terms* points, int
             reference = predicted == 0 ? 1e-30 : 1 / predicted;
         else
             reference = predicted == 0 ? 1e-30 : predicted;
-        if (!std::isfinite(predicted) || !std::isfinite(deviation) || !std::isfinite(reference) ||
-            reference == 0)
+        // An infinite reference is the one fault that would not reach the
+        // sum; every other one (an infinite prediction, a division by an
+        // exact zero, an undefined operation) leaves it infinite or NaN.
+        if (!std::isfinite(reference))
             return std::nullopt;
         sum += std::fabs(deviation / reference);
-        if (!std::isfinite(sum))
-            return std::nullopt;
     }
+    if (!std::isfinite(sum))
+        return std::nullopt;
     return sum / count;
 }
 
