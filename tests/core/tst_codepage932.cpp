@@ -98,20 +98,27 @@ void TestCodePage932::knownCodes_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("written");
-    QTest::newRow("ideographic space") << bytesOf({0x81, 0x40}) << u"\u3000"_qs << bytesOf({0x81, 0x40});
-    QTest::newRow("hiragana a") << bytesOf({0x82, 0xA0}) << u"あ"_qs << bytesOf({0x82, 0xA0});
-    QTest::newRow("first kanji") << bytesOf({0x88, 0x9F}) << u"亜"_qs << bytesOf({0x88, 0x9F});
-    QTest::newRow("yen sign is a backslash") << bytesOf({0x5C}) << u"\\"_qs << bytesOf({0x5C});
-    QTest::newRow("half-width katakana") << bytesOf({0xB1}) << u"ｱ"_qs << bytesOf({0xB1});
-    QTest::newRow("wave dash") << bytesOf({0x81, 0x60}) << u"\uFF5E"_qs << bytesOf({0x81, 0x60});
-    QTest::newRow("NEC-selected kanji") << bytesOf({0xED, 0x40}) << u"\u7E8A"_qs << bytesOf({0xFA, 0x5C});
-    QTest::newRow("IBM Roman numeral") << bytesOf({0xFA, 0x4A}) << u"\u2160"_qs << bytesOf({0x87, 0x54});
+    QTest::newRow("ideographic space")
+        << bytesOf({0x81, 0x40}) << QStringLiteral("\u3000") << bytesOf({0x81, 0x40});
+    QTest::newRow("hiragana a") << bytesOf({0x82, 0xA0}) << QStringLiteral("あ") << bytesOf({0x82, 0xA0});
+    QTest::newRow("first kanji") << bytesOf({0x88, 0x9F}) << QStringLiteral("亜") << bytesOf({0x88, 0x9F});
+    QTest::newRow("0x5C is the backslash") << bytesOf({0x5C}) << QStringLiteral("\\") << bytesOf({0x5C});
+    QTest::newRow("half-width katakana") << bytesOf({0xB1}) << QStringLiteral("ｱ") << bytesOf({0xB1});
+    QTest::newRow("wave dash") << bytesOf({0x81, 0x60}) << QStringLiteral("\uFF5E") << bytesOf({0x81, 0x60});
+    QTest::newRow("NEC-selected kanji")
+        << bytesOf({0xED, 0x40}) << QStringLiteral("\u7E8A") << bytesOf({0xFA, 0x5C});
+    QTest::newRow("IBM Roman numeral")
+        << bytesOf({0xFA, 0x4A}) << QStringLiteral("\u2160") << bytesOf({0x87, 0x54});
     QTest::newRow("NEC-selected small numeral")
-        << bytesOf({0xEE, 0xEF}) << u"\u2170"_qs << bytesOf({0xFA, 0x40});
-    QTest::newRow("NEC-selected not sign") << bytesOf({0xEE, 0xF9}) << u"\uFFE2"_qs << bytesOf({0x81, 0xCA});
-    QTest::newRow("NEC because") << bytesOf({0x87, 0x9A}) << u"\u2235"_qs << bytesOf({0x81, 0xE6});
-    QTest::newRow("user-defined") << bytesOf({0xF0, 0x40}) << u"\uE000"_qs << bytesOf({0xF0, 0x40});
-    QTest::newRow("last user-defined") << bytesOf({0xF9, 0xFC}) << u"\uE757"_qs << bytesOf({0xF9, 0xFC});
+        << bytesOf({0xEE, 0xEF}) << QStringLiteral("\u2170") << bytesOf({0xFA, 0x40});
+    QTest::newRow("NEC-selected not sign")
+        << bytesOf({0xEE, 0xF9}) << QStringLiteral("\uFFE2") << bytesOf({0x81, 0xCA});
+    QTest::newRow("NEC because") << bytesOf({0x87, 0x9A}) << QStringLiteral("\u2235")
+                                 << bytesOf({0x81, 0xE6});
+    QTest::newRow("user-defined") << bytesOf({0xF0, 0x40}) << QStringLiteral("\uE000")
+                                  << bytesOf({0xF0, 0x40});
+    QTest::newRow("last user-defined")
+        << bytesOf({0xF9, 0xFC}) << QStringLiteral("\uE757") << bytesOf({0xF9, 0xFC});
 }
 
 void TestCodePage932::knownCodes() {
@@ -123,9 +130,9 @@ void TestCodePage932::knownCodes() {
 }
 
 void TestCodePage932::typedFormsAreWritten() {
-    QCOMPARE(encoded(u"10\u301C20"_qs), QByteArray("10\x81\x60"
-                                                   "20"));
-    QCOMPARE(encoded(u"\u2212\u00A2\u00A3\u00AC\u2016"_qs),
+    QCOMPARE(encoded(QStringLiteral("10\u301C20")), QByteArray("10\x81\x60"
+                                                               "20"));
+    QCOMPARE(encoded(QStringLiteral("\u2212\u00A2\u00A3\u00AC\u2016")),
              bytesOf({0x81, 0x7C, 0x81, 0x91, 0x81, 0x92, 0x81, 0xCA, 0x81, 0x61}));
 }
 
@@ -157,14 +164,14 @@ void TestCodePage932::endOfFileMark() {
 }
 
 void TestCodePage932::unwritableCharacterIsNamed() {
-    const cp932::EncodedText emoji = cp932::encode(u"a😀b"_qs);
+    const cp932::EncodedText emoji = cp932::encode(QStringLiteral("a😀b"));
     QVERIFY(!emoji.ok());
-    QCOMPARE(emoji.unwritable, u"😀"_qs);
+    QCOMPARE(emoji.unwritable, QStringLiteral("😀"));
     QCOMPARE(cp932::unwritableCharacterMessage(emoji.unwritable),
-             u"「😀」(U+1F600)はファイルに書けない文字です。"_qs);
-    QCOMPARE(cp932::encode(u"\u00A5"_qs).unwritable, u"\u00A5"_qs);
-    QCOMPARE(cp932::unwritableCharacterMessage(u"\u00A5"_qs),
-             u"「\u00A5」(U+00A5)はファイルに書けない文字です。"_qs);
+             QStringLiteral("「😀」(U+1F600)はファイルに書けない文字です。"));
+    QCOMPARE(cp932::encode(QStringLiteral("\u00A5")).unwritable, QStringLiteral("\u00A5"));
+    QCOMPARE(cp932::unwritableCharacterMessage(QStringLiteral("\u00A5")),
+             QStringLiteral("「\u00A5」(U+00A5)はファイルに書けない文字です。"));
 }
 
 QTEST_GUILESS_MAIN(TestCodePage932)

@@ -411,7 +411,7 @@ void TestDataSetFile::moreThan100PointsKeepEveryLine() {
 
 void TestDataSetFile::typedFormsAndEndOfFileMark() {
     SharedState state;
-    setSampledLine(state, 1, u"10\u301C20"_qs, "1.5,2.5\r\n3.5,4.5\r\n");
+    setSampledLine(state, 1, QStringLiteral("10\u301C20"), "1.5,2.5\r\n3.5,4.5\r\n");
     const QString file = path("typed.dat");
     QVERIFY(writeSaveFile(state, file, kSaveAllLines).ok);
     QByteArray bytes = fileBytes(file);
@@ -420,7 +420,7 @@ void TestDataSetFile::typedFormsAndEndOfFileMark() {
     putFile(file, bytes + '\x1A');
     SharedState reader;
     QVERIFY(readDataSetFile(reader, file).ok);
-    QCOMPARE(reader.LineParameter[1], u"10\uFF5E20"_qs); // the code page's own form
+    QCOMPARE(reader.LineParameter[1], QStringLiteral("10\uFF5E20")); // the code page's own form
     QCOMPARE(reader.LineBox[1], QStringLiteral("1.5,2.5\r\n3.5,4.5\r\n"));
 }
 
@@ -494,8 +494,8 @@ void TestDataSetFile::failedWriteLeavesOldFile_data() {
     QTest::addColumn<bool>("intoFolder");
     QTest::addColumn<QString>("message");
     QTest::newRow("no code for a character")
-        << "ü" << false << u"「ü」(U+00FC)はファイルに書けない文字です。"_qs;
-    QTest::newRow("target is a folder") << "1" << true << u"書込めません。"_qs;
+        << "ü" << false << QStringLiteral("「ü」(U+00FC)はファイルに書けない文字です。");
+    QTest::newRow("target is a folder") << "1" << true << QStringLiteral("書込めません。");
 }
 
 void TestDataSetFile::failedWriteLeavesOldFile() {

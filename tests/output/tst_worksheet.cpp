@@ -323,10 +323,10 @@ void TestWorksheet::unwritableCharacterIsNamed() {
     old.write("old\r\n");
     old.close();
     WorksheetFile file(path);
-    QVERIFY(file.AppendWorksheetLine(u"\"10\u301C20\""_qs)); // written as 0x8160
-    QVERIFY(!file.AppendWorksheetLine(u"\"\u00E9\""_qs));
+    QVERIFY(file.AppendWorksheetLine(QStringLiteral("\"10\u301C20\""))); // written as 0x8160
+    QVERIFY(!file.AppendWorksheetLine(QStringLiteral("\"\u00E9\"")));
     QVERIFY(!file.finish());
-    QCOMPARE(file.unwritableMessage(), u"「\u00E9」(U+00E9)はファイルに書けない文字です。"_qs);
+    QCOMPARE(file.unwritableMessage(), QStringLiteral("「\u00E9」(U+00E9)はファイルに書けない文字です。"));
     QCOMPARE(readWorksheet(path), QStringList{QStringLiteral("old")});
 }
 
