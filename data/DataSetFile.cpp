@@ -1,21 +1,18 @@
 #include "data/DataSetFile.h"
 
+#include "core/CodePage932.h"
 #include "core/NumericText.h"
 #include "data/TextLines.h"
 
 #include <QFile>
 #include <QList>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <algorithm>
 
 namespace tracol {
 
 namespace {
-
-constexpr const char* kCodePage = "windows-31j";
 
 // A Line from the image or a file has a block only when its text, blanks
 // trimmed at both ends, is longer than this.
@@ -92,20 +89,20 @@ QString allResultsText(const SharedState& state) {
 
 // The raw lines of a file, cut at CR LF, LF or CR. Code page 932 never uses
 // the bytes of CR and LF inside a character, so the bytes can be cut first.
-QList<QByteArray> rawLines(const QByteArray& bytes) {
+QList<QByteArray> rawLines(QByteArrayView bytes) {
     QList<QByteArray> lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const char c = bytes.at(i);
         if (c != '\r' && c != '\n')
             continue;
-        lines.append(bytes.mid(start, i - start));
+        lines.append(bytes.sliced(start, i - start).toByteArray());
         if (c == '\r' && i + 1 < bytes.size() && bytes.at(i + 1) == '\n')
             ++i;
         start = i + 1;
     }
     if (start < bytes.size())
-        lines.append(bytes.mid(start));
+        lines.append(bytes.sliced(start).toByteArray());
     return lines;
 }
 
@@ -114,7 +111,7 @@ struct ContentError {};
 // Walks the lines of a data-set file; every fault is a ContentError.
 class LineReader {
   public:
-    explicit LineReader(const QByteArray& bytes) : lines_(rawLines(bytes)) {
+    explicit LineReader(QByteArrayView bytes) : lines_(rawLines(cp932::withoutEndOfFileMark(bytes))) {
         // Blank lines at the very end are the end of the file, not a block.
         while (!lines_.isEmpty() && lines_.last().trimmed().isEmpty())
             lines_.removeLast();
@@ -125,11 +122,10 @@ class LineReader {
     QString take() {
         if (atEnd())
             throw ContentError{};
-        QStringDecoder decoder(kCodePage);
-        const QString line = decoder(lines_.at(next_++));
-        if (decoder.hasError())
+        const std::optional<QString> line = cp932::decode(lines_.at(next_++));
+        if (!line)
             throw ContentError{};
-        return line;
+        return *line;
     }
 
     // Skips blank lines before a header; false at the end of the file.
@@ -147,22 +143,28 @@ class LineReader {
 struct BlockHeader {
     QString parameter;
     qint16 kind = 0;
-    qint16 count = 0;
+    qint64 count = 0;
 };
 
-// The three header fields. A header line with two or more commas holds all
-// three: the last two fields are kind and count and everything before them is
-// the parameter (so a parameter text with a comma comes back whole).
-// Otherwise the fields are read as list input, separated by commas or line
-// ends over as many lines as they need.
+// The parameter, kind and count fields of a header line with two or more
+// commas: the last two fields are kind and count and everything before them
+// is the parameter (so a parameter text with a comma comes back whole).
+std::optional<QStringList> fieldsOfHeaderLine(const QString& line) {
+    QStringList fields = line.split(u',');
+    if (fields.size() < 3)
+        return std::nullopt;
+    const QString count = fields.takeLast();
+    const QString kind = fields.takeLast();
+    return QStringList{fields.join(u','), kind, count};
+}
+
+// The three header fields: from one line as above, otherwise as list input,
+// separated by commas or line ends over as many lines as they need.
 QStringList headerFields(LineReader& reader) {
     const QString first = reader.take();
+    if (const std::optional<QStringList> fields = fieldsOfHeaderLine(first))
+        return *fields;
     QStringList fields = first.split(u',');
-    if (fields.size() >= 3) {
-        const QString count = fields.takeLast();
-        const QString kind = fields.takeLast();
-        return {fields.join(u','), kind, count};
-    }
     while (fields.size() < 3) {
         const QStringList more = reader.take().split(u',');
         if (fields.size() + more.size() > 3)
@@ -172,14 +174,22 @@ QStringList headerFields(LineReader& reader) {
     return fields;
 }
 
-qint16 integerField(const QString& field) {
+std::optional<qint16> kindField(const QString& field) {
+    const std::optional<double> value = numtext::parseNumber(field);
+    return value ? numtext::toInteger(*value) : std::nullopt;
+}
+
+// The count of point lines, a whole number (rounded as an Integer is) from 1
+// on. It is not held to the 16-bit range: the writer counts the lines of a
+// Line text, and a Line may hold more than 32 767 of them.
+std::optional<qint64> countField(const QString& field) {
     const std::optional<double> value = numtext::parseNumber(field);
     if (!value)
-        throw ContentError{};
-    const std::optional<qint16> integer = numtext::toInteger(*value);
-    if (!integer)
-        throw ContentError{};
-    return *integer;
+        return std::nullopt;
+    const double count = numtext::roundHalfEven(*value);
+    if (!(count >= 1 && count <= double(kMaxBlockPointLines)))
+        return std::nullopt;
+    return static_cast<qint64>(count);
 }
 
 // A parameter that is one complete number comes back as the Single general
@@ -197,13 +207,11 @@ QString parameterField(const QString& field) {
 
 BlockHeader readHeader(LineReader& reader) {
     const QStringList fields = headerFields(reader);
-    BlockHeader header;
-    header.parameter = parameterField(fields.at(0));
-    header.kind = integerField(fields.at(1));
-    header.count = integerField(fields.at(2));
-    if (header.kind != 1 || header.count < 1)
+    const std::optional<qint16> kind = kindField(fields.at(1));
+    const std::optional<qint64> count = countField(fields.at(2));
+    if (kind != qint16(1) || !count)
         throw ContentError{};
-    return header;
+    return {parameterField(fields.at(0)), *kind, *count};
 }
 
 // Reads the blocks into Lines 1..n; returns whether a Line holds more than
@@ -216,14 +224,14 @@ bool readBlocks(SharedState& state, LineReader& reader) {
         ++n;
         if (n > kLineCount)
             throw ContentError{};
-        const qint16 counted = static_cast<qint16>(std::min<int>(header.count, kMaxLinePoints));
+        const auto counted = static_cast<qint16>(std::min<qint64>(header.count, kMaxLinePoints));
         beyondLimit = beyondLimit || header.count > kMaxLinePoints;
         state.LineParameter[n] = header.parameter;
         state.LoadedLineKind[n] = header.kind;
         state.PointCount[n] = counted;
         state.LoadedLineCount[n] = counted;
         state.LineText[n].clear();
-        for (int i = 0; i < header.count; ++i) {
+        for (qint64 i = 0; i < header.count; ++i) {
             const QString line = reader.take();
             if (!line.contains(u','))
                 throw ContentError{};
@@ -244,6 +252,11 @@ void rememberFileName(SharedState& state, const QString& path) {
 }
 
 } // namespace
+
+bool isDataSetHeaderLine(const QString& line) {
+    const std::optional<QStringList> fields = fieldsOfHeaderLine(line);
+    return fields && kindField(fields->at(1)) == qint16(1) && countField(fields->at(2));
+}
 
 QString dataSetHeader(const QString& parameter, qint64 count) {
     return parameter + QStringLiteral(", 1 ,") + numtext::generalText(count);
@@ -271,24 +284,24 @@ QString saveFileText(const SharedState& state, qint16 saveKind, const SelectedLi
 }
 
 std::optional<QByteArray> encodeForFile(const QString& text) {
-    QStringEncoder encoder(kCodePage);
-    if (!encoder.isValid())
+    cp932::EncodedText encoded = cp932::encode(text);
+    if (!encoded.ok())
         return std::nullopt;
-    QByteArray bytes = encoder(text);
-    if (encoder.hasError())
-        return std::nullopt;
-    return bytes;
+    return std::move(encoded.bytes);
 }
 
 FileOutcome writeTextFile(const QString& path, const QString& text) {
     const FileOutcome failed{false, kCannotWriteMessage};
-    const std::optional<QByteArray> bytes = encodeForFile(text);
-    if (!bytes || path.isEmpty())
+    const cp932::EncodedText encoded = cp932::encode(text);
+    if (!encoded.ok())
+        return {false, cp932::unwritableCharacterMessage(encoded.unwritable)};
+    const QByteArray& bytes = encoded.bytes;
+    if (path.isEmpty())
         return failed;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failed;
-    if (file.write(*bytes) != bytes->size()) {
+    if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return failed;
     }

@@ -10,7 +10,8 @@
 //
 // A write replaces the target only when the whole new file is on disk (it is
 // written to a temporary file beside it and renamed over it); a failure leaves
-// the old file untouched and gives "書込めません。".
+// the old file untouched and gives "書込めません。", or names the character
+// that code page 932 cannot hold. A Ctrl-Z that ends a file is its end mark.
 
 #include "core/Purposes.h"
 #include "core/SharedState.h"
@@ -54,6 +55,13 @@ struct FileOutcome {
 // an Integer number text (leading blank): "0.5, 1 , 12".
 QString dataSetHeader(const QString& parameter, qint64 count);
 
+// The largest count of point lines the reader takes in one block.
+constexpr qint64 kMaxBlockPointLines = 2147483647;
+
+// Whether a line is a block header as the reader takes it from one line: a
+// parameter of any text, then kind 1 and a count from 1 on, separated by commas.
+bool isDataSetHeaderLine(const QString& line);
+
 // The data-set blocks of kind 0 as one text, CR LF after every line. The
 // source is the keyboard entry's point tables when KeyboardDataActive is set,
 // otherwise the Line texts (LineBox). Lines without points are skipped, so no
@@ -70,7 +78,8 @@ std::optional<QByteArray> encodeForFile(const QString& text);
 
 // Writes `text` in code page 932 to `path`, replacing the file only when
 // everything was written. Fails with "書込めません。" when the file cannot be
-// created or written, or a character cannot be written in code page 932.
+// created or written, and with a message naming the character (the file left
+// untouched) when a character has no code in code page 932.
 FileOutcome writeTextFile(const QString& path, const QString& text);
 
 // The save dialog's "了解": writes the save of `saveKind` to `path`.

@@ -1,10 +1,11 @@
 #include "data/SaveNameChecks.h"
 
+#include "core/CodePage932.h"
 #include "core/NumericText.h"
+#include "data/DataSetFile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QStringDecoder>
 
 namespace tracol {
 
@@ -54,11 +55,24 @@ bool firstLineLooksLikeData(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return true;
-    QByteArray line = file.readLine(64 * 1024);
-    QStringDecoder decoder("windows-31j");
-    const QString text = decoder(line);
-    static const QString allowed = numtext::kSaveDialogChars + QStringLiteral("\t\r\n");
-    return numtext::allCharsIn(text, allowed);
+    const QByteArray head = file.read(64 * 1024);
+    QByteArrayView bytes = file.atEnd() ? cp932::withoutEndOfFileMark(head) : QByteArrayView(head);
+    // Line breaks are below every trail byte: the line can be cut before decoding.
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' || bytes[i] == '\n') {
+            bytes = bytes.first(i);
+            break;
+        }
+    }
+    const std::optional<QString> line = cp932::decode(bytes);
+    if (!line)
+        return false;
+    // A file this program wrote starts with a block header, whatever text its
+    // parameter is ("温度A, 1 , 12").
+    if (isDataSetHeaderLine(*line))
+        return true;
+    static const QString allowed = numtext::kSaveDialogChars + QStringLiteral("\t");
+    return numtext::allCharsIn(*line, allowed);
 }
 
 } // namespace tracol

@@ -16,9 +16,10 @@ bool isAcceptableSaveName(const QString& path);
 // or "DO" (compared exactly) is examined before a data-set save replaces it.
 bool needsFirstLineCheck(const QString& fileName);
 
-// True when the first line of the file (code page 932) holds only tabs, line
-// breaks and "0123456789-+., EDed": a data-set file, safe to replace. A file
-// that cannot be read passes (there is nothing of the user's to protect).
+// True when the first line of the file (code page 932) is a block header of a
+// data-set file (any parameter text, kind 1, a count), or holds only tabs,
+// line breaks and "0123456789-+., EDed": a data-set file, safe to replace. A
+// file that cannot be opened passes (there is nothing of the user's to protect).
 bool firstLineLooksLikeData(const QString& path);
 
 // The file name of a path: the text after the last separator ("/" or the

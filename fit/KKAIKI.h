@@ -87,8 +87,8 @@ struct FitCandidate {
     qint16 EqNo = 0;
     float C1 = 0, C2 = 0, C3 = 0, C4 = 0; // single copies; beyond the degree 0
     QString ErrorText;                    // FormatCoefficient(mean relative error)
-    // The number the driver ranks by: the error text read back, or +infinity
-    // for a candidate hit by a floating-point fault (it can never win).
+    // The number the driver ranks by: the error text read back (always
+    // finite: a candidate hit by a floating-point fault is not recorded).
     double ErrorValue = 0;
     QString EquationText; // "Y = ..." display text
     QString ProgramText;  // "Y1! = ..." assignment statement
@@ -102,8 +102,10 @@ struct CandidateTable {
 
 // Reads input and fills table (rebuilt from empty) with one candidate per
 // degree of every coordinate system that is possible for all points and not
-// excluded. (The engine has no event loop: the driver yields through its
-// hook before every regression call.)
+// excluded. A candidate whose evaluation meets a floating-point fault
+// (overflow, division by an exact zero, a coefficient the single cannot
+// hold) is left out, so that it can never win. (The engine has no event
+// loop: the driver yields through its hook before every regression call.)
 void FitAllCandidates(const FitInput& input, const ExcludedFlags& excluded, CandidateTable& table);
 
 // Gaussian elimination with partial pivoting (ties keep the earliest row).

@@ -7,8 +7,10 @@
 #include "fit/KKAIKI_Format.h"
 #include "fit/SingleValue.h"
 
+#include <cfloat>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 namespace tracol::KKAIKI {
 
@@ -138,9 +140,14 @@ void normalEquations(const Sums& s, int degree, double* a, double* b) {
 // Mean relative error of the polynomial c[1..d+1] against the points.
 //   P = fitted Y in real units, M = measured Y, W = P - M; the reference is
 //   the stored transformed Y, or P where |transformed Y| <= 1e-20, turned into
-//   real units like M (an exact 0 divides by 1e-30 instead).
-double meanRelativeError(const PreparedPoints::Terms* points, int count, int degree, const double* c,
-                         Transform yt) {
+//   real units like M (an exact 0 divides by 1e-30 instead); the error is
+//   sum |W / reference| / n.
+// No value when a floating-point fault hits the evaluation: a polynomial
+// value, a back-transform (exp, reciprocal) or a reference that overflows or
+// divides by an exact zero. An infinite reference would otherwise give the
+// point a relative deviation of 0 and flatter the candidate.
+std::optional<double> meanRelativeError(const PreparedPoints::Terms* points, int count, int degree,
+                                        const double* c, Transform yt) {
     double sum = 0;
     for (int i = 0; i < count; ++i) {
         const PreparedPoints::Terms& p = points[i];
@@ -151,20 +158,28 @@ double meanRelativeError(const PreparedPoints::Terms* points, int count, int deg
             poly = c[1] * p.t[2] + c[2] * p.t[1] + c[3];
         else
             poly = c[1] * p.t[3] + c[2] * p.t[2] + c[3] * p.t[1] + c[4];
+        if (!std::isfinite(poly))
+            return std::nullopt;
         const double predicted = untransformed(poly, yt);
         const double deviation = predicted - p.measured;
-        double relative;
-        if (std::fabs(p.u) > 1e-20) {
-            relative = deviation / p.measured; // the reference in real units is M itself
-        } else if (yt == Transform::Log) {
-            relative = deviation / std::exp(predicted);
-        } else if (yt == Transform::Reciprocal) {
-            relative = predicted == 0 ? deviation / 1e-30 : deviation / (1 / predicted);
-        } else {
-            relative = deviation / (predicted == 0 ? 1e-30 : predicted);
-        }
-        sum += std::fabs(relative);
+        double reference;
+        if (std::fabs(p.u) > 1e-20)
+            reference = p.measured; // the stored transformed Y in real units is M itself
+        else if (yt == Transform::Log)
+            reference = std::exp(predicted);
+        else if (yt == Transform::Reciprocal)
+            reference = predicted == 0 ? 1e-30 : 1 / predicted;
+        else
+            reference = predicted == 0 ? 1e-30 : predicted;
+        // An infinite reference is the one fault that would not reach the
+        // sum; every other one (an infinite prediction, a division by an
+        // exact zero, an undefined operation) leaves it infinite or NaN.
+        if (!std::isfinite(reference))
+            return std::nullopt;
+        sum += std::fabs(deviation / reference);
     }
+    if (!std::isfinite(sum))
+        return std::nullopt;
     return sum / count;
 }
 
@@ -184,6 +199,27 @@ bool transformImpossible(Transform how, bool zero, bool notPositive) {
 bool systemImpossible(int system, bool xZero, bool yZero, bool xNotPositive, bool yNotPositive) {
     return transformImpossible(XTransformOf(system), xZero, xNotPositive) ||
            transformImpossible(YTransformOf(system), yZero, yNotPositive);
+}
+
+// Whether rounding the coefficients to single moves the polynomial at some
+// point by more than a millionth of the size of its terms and of the fitted
+// value there: the stored equation would then be another one than the one
+// whose error was measured. Only a coefficient the single loses (0 or
+// subnormal) can do that, as a C1 of 1e-50 that still counts at X = 1e27.
+bool singleChangesEquation(const PreparedPoints::Terms* points, int count, int degree, const double* c,
+                           const float* single) {
+    for (int i = 0; i < count; ++i) {
+        const PreparedPoints::Terms& p = points[i];
+        double moved = 0, size = std::fabs(p.u);
+        for (int k = 1; k <= degree + 1; ++k) {
+            const double power = std::fabs(p.t[degree + 1 - k]);
+            moved += std::fabs(c[k] - double(single[k - 1])) * power;
+            size += std::fabs(double(single[k - 1])) * power;
+        }
+        if (!(moved <= 1e-6 * size))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -226,27 +262,31 @@ void FitPreparedRange(const PreparedPoints& prepared, int first, int count, cons
             normalEquations(sums, degree, a, c);
             SolveLinearSystem(degree + 1, a, c);
 
-            FitCandidate& candidate = table.Candidates[static_cast<size_t>(++table.CandidateCount)];
-            candidate.EqNo = static_cast<qint16>(EqNoOf(system, degree));
             float single[4] = {0, 0, 0, 0};
-            bool fault = false;
+            bool fault = false, lost = false;
             for (int k = 1; k <= degree + 1; ++k) {
                 single[k - 1] = toSingle(c[k]);
                 fault = fault || !std::isfinite(c[k]) || !std::isfinite(single[k - 1]);
+                lost = lost || (c[k] != 0 && std::fabs(single[k - 1]) < FLT_MIN);
             }
+            fault = fault || (lost && singleChangesEquation(points, count, degree, c, single));
+            // A floating-point fault (a coefficient the single cannot hold,
+            // an overflow or a division by an exact zero in the error) leaves
+            // the candidate out: it can never win.
+            const std::optional<double> error =
+                fault ? std::nullopt : meanRelativeError(points, count, degree, c, yt);
+            if (!error)
+                continue;
+
+            FitCandidate& candidate = table.Candidates[static_cast<size_t>(++table.CandidateCount)];
+            candidate.EqNo = static_cast<qint16>(EqNoOf(system, degree));
             candidate.C1 = single[0];
             candidate.C2 = single[1];
             candidate.C3 = single[2];
             candidate.C4 = single[3];
-
-            // A floating-point fault (overflow, division by an exact zero,
-            // a coefficient beyond the single range) gives an infinite error.
-            double error = fault ? INFINITY : meanRelativeError(points, count, degree, c, yt);
-            if (!std::isfinite(error))
-                error = INFINITY;
-            candidate.ErrorValue = FormattedValue(error);
+            candidate.ErrorValue = FormattedValue(*error);
             if (withTexts) {
-                candidate.ErrorText = FormatCoefficient(error);
+                candidate.ErrorText = FormatCoefficient(*error);
                 candidate.EquationText =
                     EquationText(candidate.EqNo, single[0], single[1], single[2], single[3]);
                 candidate.ProgramText =

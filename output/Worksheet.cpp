@@ -323,7 +323,8 @@ WorksheetWriteResult writeWorksheetFile(const SharedState& state, const QString&
     }
     result.ok = file.finish();
     if (!result.ok)
-        result.errorText = QStringLiteral("書込めません。");
+        result.errorText =
+            file.unwritableMessage().isEmpty() ? QStringLiteral("書込めません。") : file.unwritableMessage();
     return result;
 }
 

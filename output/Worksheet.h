@@ -32,7 +32,7 @@ QStringList worksheetLines(const SharedState& state);
 struct WorksheetWriteResult {
     bool ok = false;
     QString path;      // the worksheet file
-    QString errorText; // the message to show when ok is false ("書込めません。")
+    QString errorText; // shown when ok is false: "書込めません。" or the unwritable character
 };
 
 // Writes the whole worksheet to folder/Rrr.csv through AppendWorksheetLine.

@@ -1,8 +1,10 @@
 #include "output/WorksheetFile.h"
 
+#include "core/CodePage932.h"
+
 namespace tracol {
 
-WorksheetFile::WorksheetFile(const QString& path) : file_(path), encoder_("windows-31j") {}
+WorksheetFile::WorksheetFile(const QString& path) : file_(path) {}
 
 bool WorksheetFile::fail(const QString& why) {
     if (!failed_) {
@@ -21,9 +23,12 @@ bool WorksheetFile::AppendWorksheetLine(const QString& text) {
             return fail(file_.errorString());
         opened_ = true;
     }
-    const QByteArray bytes = encoder_.encode(text + QStringLiteral("\r\n"));
-    if (encoder_.hasError())
-        return fail(QStringLiteral("text not representable in code page 932"));
+    const cp932::EncodedText encoded = cp932::encode(QString(text + QStringLiteral("\r\n")));
+    if (!encoded.ok()) {
+        unwritableMessage_ = cp932::unwritableCharacterMessage(encoded.unwritable);
+        return fail(unwritableMessage_);
+    }
+    const QByteArray& bytes = encoded.bytes;
     if (file_.write(bytes) != bytes.size())
         return fail(file_.errorString());
     return true;

@@ -5,7 +5,6 @@
 
 #include <QSaveFile>
 #include <QString>
-#include <QStringEncoder>
 
 namespace tracol {
 
@@ -24,14 +23,18 @@ class WorksheetFile {
     // Why the worksheet could not be written (empty while all went well).
     QString errorString() const { return error_; }
 
+    // The message naming the character that code page 932 cannot hold, when
+    // that stopped the worksheet (empty otherwise).
+    QString unwritableMessage() const { return unwritableMessage_; }
+
   private:
     bool fail(const QString& why);
 
     QSaveFile file_;
-    QStringEncoder encoder_;
     bool opened_ = false;
     bool failed_ = false;
     QString error_;
+    QString unwritableMessage_;
 };
 
 } // namespace tracol

@@ -1,10 +1,10 @@
 // tracol-fit run end to end on data files made in a temporary folder.
 
+#include "core/CodePage932.h"
 #include "data/DataSetFile.h"
 
 #include <QFile>
 #include <QProcess>
-#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
@@ -177,8 +177,7 @@ QStringList readLines(const QString& file) {
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly))
         return {};
-    QStringDecoder decoder("windows-31j");
-    QString text = decoder.decode(in.readAll());
+    QString text = cp932::decode(in.readAll()).value_or(QString());
     if (text.endsWith(QStringLiteral("\r\n")))
         text.chop(2);
     return text.split(QStringLiteral("\r\n"));
@@ -398,9 +397,9 @@ void TestTracolFit::resultFileHasItsSections() {
     QCOMPARE(run.status, 0);
     QFile file(result);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QStringDecoder decoder("windows-31j");
-    const QString text = decoder(file.readAll());
-    QVERIFY(!decoder.hasError());
+    const std::optional<QString> decoded = cp932::decode(file.readAll());
+    QVERIFY(decoded);
+    const QString text = *decoded;
     const QStringList lines = text.split(QStringLiteral("\r\n"));
     QCOMPARE(lines.first(), QStringLiteral("＜Ｘ／Ｙデータ＞"));
     QCOMPARE(lines.at(1), QStringLiteral(".5, 1 , 8"));

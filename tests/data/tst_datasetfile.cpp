@@ -4,7 +4,6 @@
 #include "data/TextLines.h"
 
 #include <QFile>
-#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -77,7 +76,9 @@ class TestDataSetFile : public QObject {
     void blocksBeforeAFailureStayLoaded();
     void partlyReadBlockKeepsCountButIsNotShown();
     void onePointBlockLoads();
+    void moreThan100PointsKeepEveryLine_data();
     void moreThan100PointsKeepEveryLine();
+    void typedFormsAndEndOfFileMark();
     void headerAsListInputOverLines();
     void roundTrip_data();
     void roundTrip();
@@ -305,7 +306,7 @@ void TestDataSetFile::contentRefusals_data() {
     QTest::newRow("kind 2") << QByteArray("1, 2 , 2\r\n1,2\r\n3,4\r\n") << 0 << 0;
     QTest::newRow("kind not a number") << QByteArray("1, a , 2\r\n1,2\r\n3,4\r\n") << 0 << 0;
     QTest::newRow("count not a number") << QByteArray("1, 1 , x\r\n1,2\r\n3,4\r\n") << 0 << 0;
-    QTest::newRow("count beyond Integer") << QByteArray("1, 1 , 40000\r\n1,2\r\n") << 0 << 0;
+    QTest::newRow("count beyond any Line") << QByteArray("1, 1 , 3E9\r\n1,2\r\n") << 0 << 0;
     QTest::newRow("point without comma") << QByteArray("1, 1 , 2\r\n1.5 2.5\r\n3.5,4.5\r\n") << 0 << 1;
     QTest::newRow("header cut by the end") << block + "2, 1\r\n" << 1 << 0;
     QTest::newRow("header alone") << block + "2\r\n" << 1 << 0;
@@ -383,10 +384,17 @@ void TestDataSetFile::onePointBlockLoads() {
     QCOMPARE(reader.LineBox[1], QStringLiteral("12.5,3.25\r\n"));
 }
 
+void TestDataSetFile::moreThan100PointsKeepEveryLine_data() {
+    QTest::addColumn<int>("points");
+    QTest::newRow("120") << 120;
+    QTest::newRow("beyond the 16-bit range") << 32768;
+}
+
 void TestDataSetFile::moreThan100PointsKeepEveryLine() {
+    QFETCH(int, points);
     SharedState state;
     QString text;
-    for (int i = 1; i <= 120; ++i)
+    for (int i = 1; i <= points; ++i)
         text += QStringLiteral("%1.5,%2.25\r\n").arg(i).arg(i * 2);
     setSampledLine(state, 1, "1", text);
     state.PointCount[1] = 100;
@@ -399,6 +407,21 @@ void TestDataSetFile::moreThan100PointsKeepEveryLine() {
     QCOMPARE(reader.PointCount[1], qint16(100));
     QCOMPARE(reader.LoadedLineCount[1], qint16(100));
     QCOMPARE(reader.LineBox[1], text);
+}
+
+void TestDataSetFile::typedFormsAndEndOfFileMark() {
+    SharedState state;
+    setSampledLine(state, 1, QStringLiteral("10\u301C20"), "1.5,2.5\r\n3.5,4.5\r\n");
+    const QString file = path("typed.dat");
+    QVERIFY(writeSaveFile(state, file, kSaveAllLines).ok);
+    QByteArray bytes = fileBytes(file);
+    QCOMPARE(bytes, QByteArray("10\x81\x60"
+                               "20, 1 , 2\r\n1.5,2.5\r\n3.5,4.5\r\n"));
+    putFile(file, bytes + '\x1A');
+    SharedState reader;
+    QVERIFY(readDataSetFile(reader, file).ok);
+    QCOMPARE(reader.LineParameter[1], QStringLiteral("10\uFF5E20")); // the code page's own form
+    QCOMPARE(reader.LineBox[1], QStringLiteral("1.5,2.5\r\n3.5,4.5\r\n"));
 }
 
 void TestDataSetFile::headerAsListInputOverLines() {
@@ -469,20 +492,23 @@ void TestDataSetFile::roundTrip() {
 void TestDataSetFile::failedWriteLeavesOldFile_data() {
     QTest::addColumn<QString>("parameter");
     QTest::addColumn<bool>("intoFolder");
-    QTest::newRow("no code for a character") << "ü" << false;
-    QTest::newRow("target is a folder") << "1" << true;
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no code for a character")
+        << "ü" << false << QStringLiteral("「ü」(U+00FC)はファイルに書けない文字です。");
+    QTest::newRow("target is a folder") << "1" << true << QStringLiteral("書込めません。");
 }
 
 void TestDataSetFile::failedWriteLeavesOldFile() {
     QFETCH(QString, parameter);
     QFETCH(bool, intoFolder);
+    QFETCH(QString, message);
     SharedState state;
     setSampledLine(state, 1, parameter, "1.5,2.5\r\n3.5,4.5\r\n");
     const QString file = path("keep.dat");
     putFile(file, "1, 1 , 2\r\n1,2\r\n3,4\r\n");
     const FileOutcome outcome = writeSaveFile(state, intoFolder ? dir_.path() : file, kSaveAllLines);
     QVERIFY(!outcome.ok);
-    QCOMPARE(outcome.message, QStringLiteral("書込めません。"));
+    QCOMPARE(outcome.message, message);
     QCOMPARE(fileBytes(file), QByteArray("1, 1 , 2\r\n1,2\r\n3,4\r\n"));
     QVERIFY(!writeSaveFile(state, path("no-such-folder/x.dat"), kSaveAllLines).ok);
 }

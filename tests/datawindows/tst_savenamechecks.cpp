@@ -1,12 +1,12 @@
 // The save dialogs' checks on a file name and on an existing file's first line,
 // and the record of which Lines were saved.
 
+#include "core/CodePage932.h"
 #include "data/SaveNameChecks.h"
 #include "data/SavedLines.h"
 
 #include <QDir>
 #include <QFile>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -58,10 +58,16 @@ class TestSaveNameChecks : public QObject {
         QTest::newRow("exponents and tabs") << QByteArray("1.5E-3\t2D+1,e,d\r\n") << true;
         QTest::newRow("letters") << QByteArray("Hello world\r\n") << false;
         QTest::newRow("letters after the first line do not count") << QByteArray("1,2\r\nabc\r\n") << true;
-        QTest::newRow("japanese")
-            << QStringEncoder("windows-31j")(QStringLiteral("＜Ｘ／Ｙデータ＞\r\n")).operator QByteArray()
-            << false;
+        QTest::newRow("japanese") << cp932::encode(u"＜Ｘ／Ｙデータ＞\r\n").bytes << false;
         QTest::newRow("empty file") << QByteArray() << true;
+        // Files this program wrote, whatever their parameter.
+        QTest::newRow("text parameter") << cp932::encode(u"温度A, 1 , 3\r\n1,2\r\n").bytes << true;
+        QTest::newRow("letters as parameter") << QByteArray("abc, 1 , 2\r\n1,2\r\n3,4\r\n") << true;
+        QTest::newRow("header and end-of-file mark") << QByteArray("abc, 1 , 1\x1A") << true;
+        QTest::newRow("number and end-of-file mark") << QByteArray("1,2\x1A") << true;
+        QTest::newRow("kind 2 is no header") << QByteArray("abc, 2 , 3\r\n") << false;
+        QTest::newRow("count 0 is no header") << QByteArray("abc, 1 , 0\r\n") << false;
+        QTest::newRow("count not a number") << QByteArray("abc, 1 , x\r\n") << false;
     }
     void firstLine() {
         QFETCH(QByteArray, content);

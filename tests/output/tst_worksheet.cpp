@@ -2,13 +2,14 @@
 // the ascending Parameter order and the reporting of a failed write.
 
 #include "OutputFixtures.h"
+#include "core/CodePage932.h"
 #include "output/Worksheet.h"
+#include "output/WorksheetFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -41,8 +42,7 @@ QStringList readWorksheet(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QStringDecoder decoder("windows-31j");
-    QString text = decoder.decode(file.readAll());
+    QString text = cp932::decode(file.readAll()).value_or(QString());
     if (text.endsWith(QStringLiteral("\r\n")))
         text.chop(2);
     return text.split(QStringLiteral("\r\n"));
@@ -67,6 +67,7 @@ class TestWorksheet : public QObject {
     void sectionWithoutEquationCountsAsEmpty();
     void writesCodePage932WithCrLf();
     void writeFailureIsReported();
+    void unwritableCharacterIsNamed();
     void nothingToWriteKeepsOldWorksheet();
     void workingFolderIsWritable();
 };
@@ -312,6 +313,21 @@ void TestWorksheet::writeFailureIsReported() {
     const WorksheetWriteResult result = WriteWorksheet(state, notAFolder);
     QVERIFY(!result.ok);
     QVERIFY(result.errorText.startsWith(QStringLiteral("書込めません。")));
+}
+
+void TestWorksheet::unwritableCharacterIsNamed() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Rrr.csv"));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old\r\n");
+    old.close();
+    WorksheetFile file(path);
+    QVERIFY(file.AppendWorksheetLine(QStringLiteral("\"10\u301C20\""))); // written as 0x8160
+    QVERIFY(!file.AppendWorksheetLine(QStringLiteral("\"\u00E9\"")));
+    QVERIFY(!file.finish());
+    QCOMPARE(file.unwritableMessage(), QStringLiteral("「\u00E9」(U+00E9)はファイルに書けない文字です。"));
+    QCOMPARE(readWorksheet(path), QStringList{QStringLiteral("old")});
 }
 
 void TestWorksheet::nothingToWriteKeepsOldWorksheet() {
