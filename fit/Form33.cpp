@@ -103,13 +103,8 @@ void Form33::buildControls() {
     Label3->setCursor(Qt::SizeVerCursor);
     Label3->installEventFilter(this);
 
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < 4; ++k)
         lists_[k] = named(new TextListBox(central), QStringLiteral("List%1").arg(k + 1));
-        lists_[k]->setLines(k == kList1   ? state_.List1
-                            : k == kList2 ? state_.List2
-                            : k == kList3 ? state_.List3
-                                          : state_.List4);
-    }
     const QStringList captions = {QStringLiteral("計算式表示領域"),
                                   QStringLiteral("計算結果詳細\r\n表示領域"),
                                   QStringLiteral("関連式表示領域"), QStringLiteral("計算状況表示領域")};

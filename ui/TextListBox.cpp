@@ -1,27 +1,35 @@
 #include "ui/TextListBox.h"
 
+#include <QAbstractListModel>
 #include <QFontDatabase>
 #include <QMouseEvent>
-#include <QStringListModel>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
 
 namespace tracol {
 
-namespace {
-
-// Cells a text takes in a monospaced font: half-width forms one, others two.
-int cellsOf(const QString& text) {
-    int cells = 0;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        cells += (u < 0x0100 || (u >= 0xFF61 && u <= 0xFF9F)) ? 1 : 2;
+// The lines as rows; a row's text is made only when the view draws it.
+class TextListBox::LineModel : public QAbstractListModel {
+  public:
+    using QAbstractListModel::QAbstractListModel;
+    void setLines(const TextLineList& lines) {
+        beginResetModel();
+        lines_ = lines;
+        endResetModel();
     }
-    return cells;
-}
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : static_cast<int>(lines_.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole || !index.isValid() || index.row() >= lines_.size())
+            return {};
+        return lines_.at(index.row());
+    }
 
-} // namespace
+  private:
+    TextLineList lines_;
+};
 
 class TextListBox::UniformLineDelegate : public QStyledItemDelegate {
   public:
@@ -31,7 +39,7 @@ class TextListBox::UniformLineDelegate : public QStyledItemDelegate {
 };
 
 TextListBox::TextListBox(QWidget* parent)
-    : QListView(parent), model_(new QStringListModel(this)), delegate_(new UniformLineDelegate(this)) {
+    : QListView(parent), model_(new LineModel(this)), delegate_(new UniformLineDelegate(this)) {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setFamilies({QStringLiteral("Noto Sans Mono CJK JP"), font.family()});
     setFont(font);
@@ -48,14 +56,11 @@ TextListBox::TextListBox(QWidget* parent)
     setWordWrap(false);
 }
 
-void TextListBox::setLines(const QStringList& lines) {
+void TextListBox::setLines(const TextLineList& lines) {
     lines_ = lines; // shared, not copied
-    int widest = 0;
-    for (const QString& line : lines_)
-        widest = std::max(widest, cellsOf(line));
     const QFontMetrics metrics(font());
-    delegate_->size = QSize(widest * metrics.horizontalAdvance(u'0') + 8, metrics.height() + 2);
-    model_->setStringList(lines_);
+    delegate_->size = QSize(lines_.widestCells() * metrics.horizontalAdvance(u'0') + 8, metrics.height() + 2);
+    model_->setLines(lines_);
 }
 
 QStringList TextListBox::selectedLines() const {

@@ -5,14 +5,13 @@
 // a time) but not edited.
 //
 // The lines are laid out in fixed-width fields, so the list shows them in a
-// monospaced font; every line is given the width of the widest (a half-width
-// character takes one cell, any other two), which the view needs to scroll
-// sideways without measuring every line itself.
+// monospaced font; every line is given the width of the widest, which the
+// view needs to scroll sideways without measuring every line itself.
+
+#include "core/TextLineList.h"
 
 #include <QListView>
 #include <QStringList>
-
-class QStringListModel;
 
 namespace tracol {
 
@@ -21,10 +20,12 @@ class TextListBox : public QListView {
   public:
     explicit TextListBox(QWidget* parent = nullptr);
 
-    void setLines(const QStringList& lines);
-    const QStringList& lines() const { return lines_; }
+    void setLines(const TextLineList& lines);
+    void setLines(const QStringList& lines) { setLines(TextLineList(lines)); }
+    const TextLineList& textLines() const { return lines_; }
+    QStringList lines() const { return lines_.toStringList(); }
     int count() const { return static_cast<int>(lines_.size()); }
-    void clearLines() { setLines({}); }
+    void clearLines() { setLines(TextLineList()); }
 
     // The selected lines in list order.
     QStringList selectedLines() const;
@@ -39,11 +40,12 @@ class TextListBox : public QListView {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
+    class LineModel;
     class UniformLineDelegate;
 
-    QStringListModel* model_;
+    LineModel* model_;
     UniformLineDelegate* delegate_;
-    QStringList lines_;
+    TextLineList lines_;
 };
 
 } // namespace tracol

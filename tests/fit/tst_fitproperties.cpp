@@ -128,7 +128,8 @@ bool surelyFaults(int eqNo, const double* c, double x, double y) {
 QString firstNonFiniteText(const SharedState& s) {
     static const QRegularExpression nonFinite(QStringLiteral("nan|inf"),
                                               QRegularExpression::CaseInsensitiveOption);
-    for (const QStringList* list : {&s.List1, &s.List2, &s.List3, &s.List4}) {
+    const QStringList trace = s.List1;
+    for (const QStringList* list : {&trace, &s.List2, &s.List3, &s.List4}) {
         for (const QString& text : *list) {
             if (text.contains(nonFinite))
                 return text;
