@@ -55,16 +55,16 @@ std::optional<std::array<bool, 7>> excludedSystems(const QString& letters) {
 // Sets the calculation conditions: the standard ones, then the options as
 // "決定" takes the typed fields. Returns the exit status.
 int setConditions(SharedState& state, const FitOptions& options, QTextStream& err) {
-    Conditions::SetStandardValues(state);
+    Conditions::setStandardValues(state);
     const std::optional<std::array<bool, 7>> excluded = excludedSystems(options.systems);
     if (!excluded) {
         err << "--systems " << options.systems << ": " << kInputErrorMessage << '\n';
         return kExitRefusedInput;
     }
     const QString mode = options.mode.value_or(QString::number(state.ErrorMode));
-    const QString cutoff = options.cutoff.value_or(Conditions::CutoffText(state.CutoffError));
+    const QString cutoff = options.cutoff.value_or(Conditions::cutoffText(state.CutoffError));
     const QString sections = options.sections.value_or(QString::number(state.MaxDivisions));
-    const Conditions::DecideResult decided = Conditions::Decide(state, *excluded, mode, cutoff, sections);
+    const Conditions::DecideResult decided = Conditions::decide(state, *excluded, mode, cutoff, sections);
     if (decided.noSystemIncluded) {
         err << kNoSystemMessage << '\n';
         return kExitRefusedInput;
@@ -77,7 +77,7 @@ int setConditions(SharedState& state, const FitOptions& options, QTextStream& er
         err << "--sections " << sections << ": " << kInputErrorMessage << '\n';
     if (!decided.accepted())
         return kExitRefusedInput;
-    state.MaxDivisions = Conditions::MaxDivisionsFromText(sections).value_or(state.MaxDivisions);
+    state.MaxDivisions = Conditions::maxDivisionsFromText(sections).value_or(state.MaxDivisions);
     return kExitOk;
 }
 

@@ -26,7 +26,7 @@ void runWorstCase(benchmark::State& bench, bool withTrace) {
         bench.ResumeTiming();
         Module1::RunComputation(state, hooks);
         if (withTrace)
-            Module1::FillDetailList(state);
+            Module1::fillDetailList(state);
         fits = state.FitCount;
         traceLines = state.List1.size();
         benchmark::DoNotOptimize(state.List4.size());

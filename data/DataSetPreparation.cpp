@@ -129,8 +129,8 @@ qint16 workEstimateValue(int estimate) {
 int addWorkEstimate(int estimate, int n) {
     // Two-section trials: v = n - 2m + 1 split points, one trial per step;
     // three-section trials: for each first section of w points, d more splits.
-    const int m = Module1::MinimumSectionSize(n);
-    const int s = Module1::SearchStep(n);
+    const int m = Module1::minimumSectionSize(n);
+    const int s = Module1::searchStep(n);
     const int v = std::max(0, n - 2 * m + 1);
     double total = numtext::roundHalfEven(static_cast<double>(v + 1) / s + estimate);
     for (int w = m; w <= kMaxLinePoints; w += s) {

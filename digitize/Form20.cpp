@@ -64,7 +64,7 @@ Form20::~Form20() {
 }
 
 void Form20::load() {
-    Conditions::SetStartValues(state_);
+    Conditions::setStartValues(state_);
     clearClipboard();
     Option1[0]->setChecked(true);
     for (int line = 1; line <= kLineCount; ++line) {

@@ -11,13 +11,13 @@ ComputationOutcome runComputationSequence(SharedState& state, const ComputationR
         if (!outcome.preparation.ok())
             return outcome;
     }
-    Module1::CheckParameters(state);
+    Module1::checkParameters(state);
     if (!request.worksheetPath.isEmpty())
         state.WorksheetCurrent = false; // until the new one is on disk
     outcome.completed = Module1::RunComputation(state, request.hooks);
     if (!outcome.completed)
         return outcome;
-    Module1::FillDetailList(state);
+    Module1::fillDetailList(state);
     if (!request.worksheetPath.isEmpty()) {
         const WorksheetWriteResult written = writeWorksheetFile(state, request.worksheetPath);
         outcome.worksheetWritten = written.ok;

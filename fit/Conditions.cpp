@@ -11,13 +11,13 @@ namespace tracol::Conditions {
 using numtext::generalText;
 using numtext::trimmedText;
 
-void SetStandardSystems(SharedState& state) {
+void setStandardSystems(SharedState& state) {
     state.ExcludedSystems[1] = 0;
     for (size_t s = 2; s <= 7; ++s)
         state.ExcludedSystems[s] = 1;
 }
 
-void SetStartValues(SharedState& state) {
+void setStartValues(SharedState& state) {
     state.ErrorMode = kStandardErrorMode;
     state.MaxDivisions = kStandardMaxDivisions;
     state.ExcludedSystems[0] = 0;
@@ -25,29 +25,29 @@ void SetStartValues(SharedState& state) {
         state.ExcludedSystems[s] = 1;
 }
 
-void SetStandardValues(SharedState& state) {
+void setStandardValues(SharedState& state) {
     state.CutoffError = kStandardCutoffError;
     state.ErrorMode = kStandardErrorMode;
     state.MaxDivisions = kStandardMaxDivisions;
-    SetStandardSystems(state);
+    setStandardSystems(state);
 }
 
-void IncludeAllSystems(SharedState& state) {
+void includeAllSystems(SharedState& state) {
     state.AllSystemsFlag = true;
     for (size_t s = 1; s <= 7; ++s)
         state.ExcludedSystems[s] = 0;
 }
 
-double GrFromCutoff(double cutoffError) {
+double grFromCutoff(double cutoffError) {
     return -12.3315 * std::log(cutoffError) - 13.5774;
 }
 
-double CutoffFromGr(double gr) {
+double cutoffFromGr(double gr) {
     return std::exp(-(gr + 13.5774) / 12.3315);
 }
 
-float SingleGr(float cutoffError) {
-    return toSingle(GrFromCutoff(cutoffError));
+float singleGr(float cutoffError) {
+    return toSingle(grFromCutoff(cutoffError));
 }
 
 namespace {
@@ -58,81 +58,81 @@ float truncatedSingle(double scaled, double divisor) {
 }
 
 float grTenths(float cutoffError) {
-    return truncatedSingle(double(SingleGr(cutoffError)) * 10, 10);
+    return truncatedSingle(double(singleGr(cutoffError)) * 10, 10);
 }
 
 } // namespace
 
-float GrHundredths(float cutoffError) {
-    return truncatedSingle(double(SingleGr(cutoffError)) * 100, 100);
+float grHundredths(float cutoffError) {
+    return truncatedSingle(double(singleGr(cutoffError)) * 100, 100);
 }
 
-QString GrTextHundredths(float cutoffError) {
-    return trimmedText(GrHundredths(cutoffError));
+QString grTextHundredths(float cutoffError) {
+    return trimmedText(grHundredths(cutoffError));
 }
 
-QString GrTextWhileTyping(float cutoffError) {
-    return trimmedText(truncatedSingle(double(SingleGr(cutoffError)) * 10 + 0.01, 10));
+QString grTextWhileTyping(float cutoffError) {
+    return trimmedText(truncatedSingle(double(singleGr(cutoffError)) * 10 + 0.01, 10));
 }
 
-QString GrTextTenths(float cutoffError) {
+QString grTextTenths(float cutoffError) {
     return trimmedText(grTenths(cutoffError));
 }
 
-QString GrLabelOnOpening(float cutoffError) {
-    return QStringLiteral("Gr = ") + GrTextHundredths(cutoffError);
+QString grLabelOnOpening(float cutoffError) {
+    return QStringLiteral("Gr = ") + grTextHundredths(cutoffError);
 }
 
-QString GrLabelWhileTyping(float cutoffError) {
-    return QStringLiteral("Gr = ") + GrTextWhileTyping(cutoffError);
+QString grLabelWhileTyping(float cutoffError) {
+    return QStringLiteral("Gr = ") + grTextWhileTyping(cutoffError);
 }
 
-QString GrLabelStandard(float cutoffError) {
+QString grLabelStandard(float cutoffError) {
     return QStringLiteral("Gr =") + generalText(grTenths(cutoffError));
 }
 
-float CutoffFromScroll(int value) {
-    return static_cast<float>(CutoffFromGr(value));
+float cutoffFromScroll(int value) {
+    return static_cast<float>(cutoffFromGr(value));
 }
 
-int ScrollAfterScrolling(float cutoffError) {
-    const double hundredths = std::floor(double(SingleGr(cutoffError)) * 100) / 100;
+int scrollAfterScrolling(float cutoffError) {
+    const double hundredths = std::floor(double(singleGr(cutoffError)) * 100) / 100;
     const double rounded = numtext::roundHalfEven(hundredths);
     return static_cast<int>(std::clamp(rounded, 0.0, 120.0));
 }
 
-int ScrollFromCutoff(float cutoffError) {
-    double gr = SingleGr(cutoffError);
+int scrollFromCutoff(float cutoffError) {
+    double gr = singleGr(cutoffError);
     if (!(gr > 0))
         gr = 0;
     return static_cast<int>(numtext::roundHalfEven(std::min(gr, 120.0)));
 }
 
-QString CutoffTextFromScroll(float cutoffError) {
+QString cutoffTextFromScroll(float cutoffError) {
     return QString::number(double(cutoffError), 'f', 5);
 }
 
-QString CutoffText(float cutoffError) {
+QString cutoffText(float cutoffError) {
     return trimmedText(cutoffError);
 }
 
-std::optional<float> CutoffFromText(const QString& text) {
+std::optional<float> cutoffFromText(const QString& text) {
     const std::optional<double> value = numtext::parseNumber(text);
     if (!value)
         return std::nullopt;
     return toSingle(*value);
 }
 
-std::optional<qint16> ErrorModeFromText(const QString& text) {
+std::optional<qint16> errorModeFromText(const QString& text) {
     const std::optional<double> value = numtext::parseNumber(text);
     return value ? numtext::toInteger(*value) : std::nullopt;
 }
 
-std::optional<qint16> MaxDivisionsFromText(const QString& text) {
-    return ErrorModeFromText(text);
+std::optional<qint16> maxDivisionsFromText(const QString& text) {
+    return errorModeFromText(text);
 }
 
-DecideResult Decide(SharedState& state, const std::array<bool, 7>& excludedChecked, const QString& text1,
+DecideResult decide(SharedState& state, const std::array<bool, 7>& excludedChecked, const QString& text1,
                     const QString& text2, const QString& text3) {
     DecideResult result;
     const auto included = std::count(excludedChecked.begin(), excludedChecked.end(), false);
@@ -170,14 +170,14 @@ DecideResult Decide(SharedState& state, const std::array<bool, 7>& excludedCheck
     return result;
 }
 
-SavedConditions SaveOnOpening(SharedState& state) {
+SavedConditions saveOnOpening(SharedState& state) {
     SavedConditions saved{state.CutoffError, state.ErrorMode, state.MaxDivisions};
     if (state.MaxDivisions == 0)
         state.MaxDivisions = kStandardMaxDivisions;
     return saved;
 }
 
-void Restore(SharedState& state, const SavedConditions& saved) {
+void restore(SharedState& state, const SavedConditions& saved) {
     state.CutoffError = saved.CutoffError;
     state.ErrorMode = saved.ErrorMode;
     state.MaxDivisions = saved.MaxDivisions;

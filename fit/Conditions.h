@@ -30,55 +30,55 @@ inline const QString kDivisionChars = QStringLiteral("123");
 // every coordinate system excluded (the computation screen's first loading
 // includes system A). The cutoff keeps its value: each loading of the
 // computation screen sets it.
-void SetStartValues(SharedState& state);
+void setStartValues(SharedState& state);
 
 // Cutoff 0.00076, mode 2, three sections, only system A (X - Y) included.
 // AllSystemsFlag is left alone.
-void SetStandardValues(SharedState& state);
+void setStandardValues(SharedState& state);
 
 // Only system A included (the first loading of the computation screen).
-void SetStandardSystems(SharedState& state);
+void setStandardSystems(SharedState& state);
 
 // Every coordinate system included ("全ての座標で計算" ticked).
-void IncludeAllSystems(SharedState& state);
+void includeAllSystems(SharedState& state);
 
-double GrFromCutoff(double cutoffError);
-double CutoffFromGr(double gr);
+double grFromCutoff(double cutoffError);
+double cutoffFromGr(double gr);
 // The score as the window keeps it (single precision).
-float SingleGr(float cutoffError);
+float singleGr(float cutoffError);
 
 // Int(Gr * 100) / 100 as a single.
-float GrHundredths(float cutoffError);
+float grHundredths(float cutoffError);
 // Gr texts, each as its place writes it:
 // on opening and in the report: Int(Gr * 100) / 100 ("74.98");
-QString GrTextHundredths(float cutoffError);
+QString grTextHundredths(float cutoffError);
 // while the cutoff is typed: Int(Gr * 10 + 0.01) / 10;
-QString GrTextWhileTyping(float cutoffError);
+QString grTextWhileTyping(float cutoffError);
 // after "標準値": Int(Gr * 10) / 10 ("74.9").
-QString GrTextTenths(float cutoffError);
+QString grTextTenths(float cutoffError);
 // Label6 captions: "Gr = " + text on opening and while typing, "Gr =" + Str after "標準値".
-QString GrLabelOnOpening(float cutoffError);
-QString GrLabelWhileTyping(float cutoffError);
-QString GrLabelStandard(float cutoffError);
+QString grLabelOnOpening(float cutoffError);
+QString grLabelWhileTyping(float cutoffError);
+QString grLabelStandard(float cutoffError);
 
 // Scroll bar (HScroll1, 0..120) moved to v: the new cutoff (single).
-float CutoffFromScroll(int value);
+float cutoffFromScroll(int value);
 // The scroll value written back after a scroll change: Int(Gr * 100) / 100
 // rounded half to even, limited to 0..120.
-int ScrollAfterScrolling(float cutoffError);
+int scrollAfterScrolling(float cutoffError);
 // The scroll value while the cutoff is typed and on opening: CInt(Gr) limited
 // to 0..120 (0 when Gr is not positive).
-int ScrollFromCutoff(float cutoffError);
+int scrollFromCutoff(float cutoffError);
 // Text2 after a scroll change: the cutoff with the format "0.####0" (five decimals).
-QString CutoffTextFromScroll(float cutoffError);
+QString cutoffTextFromScroll(float cutoffError);
 // Text2 / Label9 text of the cutoff.
-QString CutoffText(float cutoffError);
+QString cutoffText(float cutoffError);
 
 // Typing: the value a text sets, or no value when the text is not a number
 // (ignored). Mode and divisions are CInt of the value.
-std::optional<float> CutoffFromText(const QString& text);
-std::optional<qint16> ErrorModeFromText(const QString& text);
-std::optional<qint16> MaxDivisionsFromText(const QString& text);
+std::optional<float> cutoffFromText(const QString& text);
+std::optional<qint16> errorModeFromText(const QString& text);
+std::optional<qint16> maxDivisionsFromText(const QString& text);
 
 // What "決定" decided.
 struct DecideResult {
@@ -93,7 +93,7 @@ struct DecideResult {
 // text1/text2/text3 = mode, cutoff and divisions texts. When a system is
 // included: writes ExcludedSystems and AllSystemsFlag, then CutoffError and
 // ErrorMode for the fields that pass. With none included nothing changes.
-DecideResult Decide(SharedState& state, const std::array<bool, 7>& excludedChecked, const QString& text1,
+DecideResult decide(SharedState& state, const std::array<bool, 7>& excludedChecked, const QString& text1,
                     const QString& text2, const QString& text3);
 
 // The copies the window saves on opening and restores on "ｷｬﾝｾﾙ".
@@ -103,7 +103,7 @@ struct SavedConditions {
     qint16 MaxDivisions = kStandardMaxDivisions;
 };
 // Opening: saves the three values, then replaces a MaxDivisions of 0 by 3.
-SavedConditions SaveOnOpening(SharedState& state);
-void Restore(SharedState& state, const SavedConditions& saved);
+SavedConditions saveOnOpening(SharedState& state);
+void restore(SharedState& state, const SavedConditions& saved);
 
 } // namespace tracol::Conditions

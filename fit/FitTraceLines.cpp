@@ -57,7 +57,7 @@ QString sectionResultLine(int line, int sectionCount, int firstPoint, int lastPo
 QString deviationLine(float combinedError) {
     const float shown = combinedError == 0 ? 1e-10f : combinedError;
     return QStringLiteral("  Deviation <<< ") + generalText(shown) + QStringLiteral("  Gr= ") +
-           generalText(ListedGr(shown)) + QStringLiteral(" >>>");
+           generalText(listedGr(shown)) + QStringLiteral(" >>>");
 }
 
 QString separatorLine() {

@@ -151,13 +151,13 @@ void Form29::connectControls() {
     });
     connect(Text2, &QLineEdit::textChanged, this, &Form29::cutoffTyped);
     connect(Text1, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (const std::optional<qint16> mode = Conditions::ErrorModeFromText(text)) {
+        if (const std::optional<qint16> mode = Conditions::errorModeFromText(text)) {
             state_.ErrorMode = *mode;
             Label3->setText(numtext::plainInteger(state_.ErrorMode));
         }
     });
     connect(Text3, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (const std::optional<qint16> divisions = Conditions::MaxDivisionsFromText(text))
+        if (const std::optional<qint16> divisions = Conditions::maxDivisionsFromText(text))
             state_.MaxDivisions = *divisions;
     });
     for (int i = 0; i < 3; ++i) {
@@ -199,19 +199,19 @@ void Form29::includeAllSystemsUnseen() {
     if (!loaded_)
         load();
     Check2->setChecked(true);
-    Conditions::IncludeAllSystems(state_); // also when the box was ticked already
+    Conditions::includeAllSystems(state_); // also when the box was ticked already
 }
 
 void Form29::load() {
     loaded_ = true;
-    saved_ = Conditions::SaveOnOpening(state_);
+    saved_ = Conditions::saveOnOpening(state_);
     Label5->hide();
     Label12->hide();
     Label7->hide();
-    Label9->setText(Conditions::CutoffText(state_.CutoffError));
+    Label9->setText(Conditions::cutoffText(state_.CutoffError));
     Label11->setText(numtext::plainInteger(state_.MaxDivisions));
-    Label6->setText(Conditions::GrLabelOnOpening(state_.CutoffError));
-    Text2->setText(Conditions::CutoffText(state_.CutoffError));
+    Label6->setText(Conditions::grLabelOnOpening(state_.CutoffError));
+    Text2->setText(Conditions::cutoffText(state_.CutoffError));
     Text3->setText(numtext::plainInteger(state_.MaxDivisions));
     if (state_.MaxDivisions >= 1 && state_.MaxDivisions <= 3)
         Option2[state_.MaxDivisions - 1]->setChecked(true);
@@ -223,9 +223,9 @@ void Form29::load() {
         Check1[j]->setChecked(state_.ExcludedSystems[j + 1] == 1);
     Check2->setChecked(state_.AllSystemsFlag);
     Timer1->stop();
-    if (const std::optional<float> cutoff = Conditions::CutoffFromText(Text2->text()))
+    if (const std::optional<float> cutoff = Conditions::cutoffFromText(Text2->text()))
         state_.CutoffError = *cutoff;
-    setScroll(Conditions::ScrollFromCutoff(state_.CutoffError));
+    setScroll(Conditions::scrollFromCutoff(state_.CutoffError));
 }
 
 // ---- The cutoff: scroll bar and text --------------------------------------------
@@ -237,22 +237,22 @@ void Form29::setScroll(int value) {
 }
 
 void Form29::scrolled(int value) {
-    state_.CutoffError = Conditions::CutoffFromScroll(value);
-    setScroll(Conditions::ScrollAfterScrolling(state_.CutoffError));
-    Text2->setText(Conditions::CutoffTextFromScroll(state_.CutoffError));
+    state_.CutoffError = Conditions::cutoffFromScroll(value);
+    setScroll(Conditions::scrollAfterScrolling(state_.CutoffError));
+    Text2->setText(Conditions::cutoffTextFromScroll(state_.CutoffError));
 }
 
 void Form29::cutoffTyped() {
-    const std::optional<float> cutoff = Conditions::CutoffFromText(Text2->text());
+    const std::optional<float> cutoff = Conditions::cutoffFromText(Text2->text());
     if (!cutoff)
         return; // not a number: ignored until it is one
     state_.CutoffError = *cutoff;
-    Label6->setText(Conditions::GrLabelWhileTyping(state_.CutoffError));
-    Label9->setText(Conditions::CutoffText(state_.CutoffError));
+    Label6->setText(Conditions::grLabelWhileTyping(state_.CutoffError));
+    Label9->setText(Conditions::cutoffText(state_.CutoffError));
 }
 
 void Form29::keepScrollWithCutoff() {
-    setScroll(Conditions::ScrollFromCutoff(state_.CutoffError));
+    setScroll(Conditions::scrollFromCutoff(state_.CutoffError));
 }
 
 // ---- Excluded systems ------------------------------------------------------------
@@ -268,7 +268,7 @@ void Form29::allSystemsClicked(bool checked) {
         return;
     for (QCheckBox* box : Check1)
         box->setChecked(false);
-    Conditions::IncludeAllSystems(state_);
+    Conditions::includeAllSystems(state_);
 }
 
 // ---- Help and warning --------------------------------------------------------------
@@ -313,13 +313,13 @@ bool Form29::eventFilter(QObject* watched, QEvent* event) {
 
 void Form29::standardValues() {
     state_.CutoffError = Conditions::kStandardCutoffError;
-    Label6->setText(Conditions::GrLabelStandard(state_.CutoffError));
-    Text2->setText(Conditions::CutoffText(state_.CutoffError));
+    Label6->setText(Conditions::grLabelStandard(state_.CutoffError));
+    Text2->setText(Conditions::cutoffText(state_.CutoffError));
     Text3->setText(QStringLiteral("3"));
-    Conditions::SetStandardSystems(state_);
+    Conditions::setStandardSystems(state_);
     for (int j = 0; j < 7; ++j)
         Check1[j]->setChecked(j != 0);
-    setScroll(Conditions::ScrollFromCutoff(state_.CutoffError));
+    setScroll(Conditions::scrollFromCutoff(state_.CutoffError));
     state_.ErrorMode = Conditions::kStandardErrorMode;
     Option1[Conditions::kStandardErrorMode]->setChecked(true);
     Text1->setText(QString::number(Conditions::kStandardErrorMode));
@@ -333,7 +333,7 @@ void Form29::decide() {
     for (int j = 0; j < 7; ++j)
         excluded[j] = Check1[j]->isChecked();
     const Conditions::DecideResult result =
-        Conditions::Decide(state_, excluded, Text1->text(), Text2->text(), Text3->text());
+        Conditions::decide(state_, excluded, Text1->text(), Text2->text(), Text3->text());
     if (result.noSystemIncluded) {
         Timer1->start();
         Label16->setText(QStringLiteral("計算座標系なし"));
@@ -355,8 +355,8 @@ void Form29::cancel() {
     windows_.computation().restartColourAnimation();
     Timer1->stop();
     Timer2->stop();
-    Conditions::Restore(state_, saved_);
-    Text2->setText(Conditions::CutoffText(state_.CutoffError));
+    Conditions::restore(state_, saved_);
+    Text2->setText(Conditions::cutoffText(state_.CutoffError));
     Text1->setText(numtext::plainInteger(state_.ErrorMode));
     Text3->setText(numtext::plainInteger(state_.MaxDivisions));
     Label7->hide();

@@ -171,7 +171,7 @@ void Form33::openFrom(qint16 caller) {
 void Form33::load() {
     if (!loadedOnce_) {
         loadedOnce_ = true;
-        Conditions::SetStandardSystems(state_);
+        Conditions::setStandardSystems(state_);
         for (QLabel* caption : Text2) {
             caption->show();
             caption->raise();

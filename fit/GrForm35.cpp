@@ -50,7 +50,7 @@ void GrForm35::stop() {
 }
 
 void GrForm35::updateBar() {
-    Label1->setText(QString(Module1::ProgressBarLength(state_.FitCount, state_.WorkEstimate), u'*'));
+    Label1->setText(QString(Module1::progressBarLength(state_.FitCount, state_.WorkEstimate), u'*'));
 }
 
 void GrForm35::abort() {

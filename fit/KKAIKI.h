@@ -29,20 +29,20 @@ constexpr int kMaxFitPoints = 100;
 // as SharedState::ExcludedSystems (extra elements are ignored).
 using ExcludedFlags = std::array<qint16, 11>;
 
-inline int SystemOf(int eqNo) {
+inline int systemOf(int eqNo) {
     return (eqNo - 1) / 3 + 1;
 }
-inline int DegreeOf(int eqNo) {
+inline int degreeOf(int eqNo) {
     return (eqNo - 1) % 3 + 1;
 }
-inline int EqNoOf(int system, int degree) {
+inline int eqNoOf(int system, int degree) {
     return (system - 1) * 3 + degree;
 }
 
 // How a coordinate system transforms X and Y before the fit; the values are
 // the digits of the status code.
 enum class Transform { None = 0, Log = 1, Reciprocal = 2 };
-inline Transform XTransformOf(int system) {
+inline Transform xTransformOf(int system) {
     switch (system) {
     case 2:
     case 4:
@@ -54,7 +54,7 @@ inline Transform XTransformOf(int system) {
         return Transform::None;
     }
 }
-inline Transform YTransformOf(int system) {
+inline Transform yTransformOf(int system) {
     switch (system) {
     case 3:
     case 4:
@@ -69,12 +69,12 @@ inline Transform YTransformOf(int system) {
 
 // "200".."422": number of coefficients, X transform, Y transform (0 none,
 // 1 Ln, 2 reciprocal). Empty for EqNo 0 or out of range.
-QString StatusCodeOf(int eqNo);
+QString statusCodeOf(int eqNo);
 // The whole table, index = EqNo (index 0 holds the empty text).
 std::array<QString, kMaxEqNo + 1> EquationStatusCode();
 
 // Report label of a system 1..7, e.g. "X - Y 座標系".
-QString SystemLabel(int system);
+QString systemLabel(int system);
 
 // The points handed to the regression: value texts indexed 1..FitInputCount.
 struct FitInput {
@@ -127,7 +127,7 @@ QString ProgramText(int eqNo, float c1, float c2, float c3, float c4);
 // ---------------------------------------------------------------------------
 // The fitting driver calls the regression thousands of times on contiguous
 // runs of one Line's points. PreparedPoints reads the values and computes the
-// transformed terms of every point once; FitPreparedRange then gives exactly
+// transformed terms of every point once; fitPreparedRange then gives exactly
 // what FitAllCandidates gives for the same points (FitAllCandidates itself is
 // built on it).
 class PreparedPoints {
@@ -160,10 +160,10 @@ class PreparedPoints {
 // Fits points [first, first + count) of prepared. withTexts = false leaves
 // ErrorText, EquationText and ProgramText empty (the driver builds the texts
 // of the winner only); ErrorValue is always set.
-void FitPreparedRange(const PreparedPoints& prepared, int first, int count, const ExcludedFlags& excluded,
+void fitPreparedRange(const PreparedPoints& prepared, int first, int count, const ExcludedFlags& excluded,
                       CandidateTable& table, bool withTexts);
 
 // The number FormatCoefficient(v) reads back as (+infinity when v is not finite).
-double FormattedValue(double v);
+double formattedValue(double v);
 
 } // namespace tracol::KKAIKI

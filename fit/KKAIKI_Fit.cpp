@@ -62,8 +62,8 @@ void PreparedPoints::assign(const double* x, const double* y, int n) {
     for (int system = 1; system <= kSystemCount; ++system) {
         std::vector<Terms>& out = terms_[static_cast<size_t>(system)];
         out.resize(size);
-        const Transform xt = XTransformOf(system);
-        const Transform yt = YTransformOf(system);
+        const Transform xt = xTransformOf(system);
+        const Transform yt = yTransformOf(system);
         for (size_t i = 0; i < size; ++i) {
             Terms& p = out[i];
             const double t = transformed(x[i], xt);
@@ -197,8 +197,8 @@ bool transformImpossible(Transform how, bool zero, bool notPositive) {
 }
 
 bool systemImpossible(int system, bool xZero, bool yZero, bool xNotPositive, bool yNotPositive) {
-    return transformImpossible(XTransformOf(system), xZero, xNotPositive) ||
-           transformImpossible(YTransformOf(system), yZero, yNotPositive);
+    return transformImpossible(xTransformOf(system), xZero, xNotPositive) ||
+           transformImpossible(yTransformOf(system), yZero, yNotPositive);
 }
 
 // Whether rounding the coefficients to single moves the polynomial at some
@@ -224,7 +224,7 @@ bool singleChangesEquation(const PreparedPoints::Terms* points, int count, int d
 
 } // namespace
 
-void FitPreparedRange(const PreparedPoints& prepared, int first, int count, const ExcludedFlags& excluded,
+void fitPreparedRange(const PreparedPoints& prepared, int first, int count, const ExcludedFlags& excluded,
                       CandidateTable& table, bool withTexts) {
     table.CandidateCount = 0;
     if (first < 0 || count <= 0 || first + count > prepared.size())
@@ -254,7 +254,7 @@ void FitPreparedRange(const PreparedPoints& prepared, int first, int count, cons
             sums.tu += p.tu;
             sums.u += p.u;
         }
-        const Transform yt = YTransformOf(system);
+        const Transform yt = yTransformOf(system);
 
         for (int degree = 1; degree <= 3; ++degree) {
             double a[17];
@@ -279,12 +279,12 @@ void FitPreparedRange(const PreparedPoints& prepared, int first, int count, cons
                 continue;
 
             FitCandidate& candidate = table.Candidates[static_cast<size_t>(++table.CandidateCount)];
-            candidate.EqNo = static_cast<qint16>(EqNoOf(system, degree));
+            candidate.EqNo = static_cast<qint16>(eqNoOf(system, degree));
             candidate.C1 = single[0];
             candidate.C2 = single[1];
             candidate.C3 = single[2];
             candidate.C4 = single[3];
-            candidate.ErrorValue = FormattedValue(*error);
+            candidate.ErrorValue = formattedValue(*error);
             if (withTexts) {
                 candidate.ErrorText = FormatCoefficient(*error);
                 candidate.EquationText =
@@ -314,7 +314,7 @@ void FitAllCandidates(const FitInput& input, const ExcludedFlags& excluded, Cand
     }
     PreparedPoints prepared;
     prepared.assign(x, y, n);
-    FitPreparedRange(prepared, 0, n, excluded, table, true);
+    fitPreparedRange(prepared, 0, n, excluded, table, true);
 }
 
 } // namespace tracol::KKAIKI

@@ -10,7 +10,7 @@ namespace tracol::KKAIKI {
 std::string formatCoefficientAscii(double v);
 
 // The number the text of FormatCoefficient(v) reads back as, by reading the
-// text (FormattedValue gives the same without building it in most cases).
+// text (formattedValue gives the same without building it in most cases).
 double formattedValueFromText(double v);
 
 } // namespace tracol::KKAIKI

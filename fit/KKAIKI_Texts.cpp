@@ -103,7 +103,7 @@ double formattedValueFromText(double v) {
     return std::strtod(formatCoefficientAscii(v).c_str(), nullptr);
 }
 
-double FormattedValue(double v) {
+double formattedValue(double v) {
     if (!std::isfinite(v))
         return INFINITY;
     if (v == 0)
@@ -179,7 +179,7 @@ QString joinedCoefficient(float c) {
 
 // T1 term T2' term ... T(d+1)'; joiner goes between a coefficient and its term.
 QString coefficientSequence(int eqNo, const float* c, const char16_t* const* terms, const QString& joiner) {
-    const int degree = DegreeOf(eqNo);
+    const int degree = degreeOf(eqNo);
     QString out = FormatCoefficient(c[0]);
     for (int k = 1; k <= degree; ++k) {
         out += joiner;
@@ -194,51 +194,51 @@ QString coefficientSequence(int eqNo, const float* c, const char16_t* const* ter
 
 } // namespace
 
-QString SystemLabel(int system) {
+QString systemLabel(int system) {
     if (system < 1 || system > kSystemCount)
         return {};
     return QString::fromUtf16(kSystemLabels[system]);
 }
 
-QString StatusCodeOf(int eqNo) {
+QString statusCodeOf(int eqNo) {
     if (!validEqNo(eqNo))
         return {};
-    const int system = SystemOf(eqNo);
+    const int system = systemOf(eqNo);
     QString code;
-    code += QChar(u'1' + DegreeOf(eqNo));
-    code += QChar(u'0' + static_cast<int>(XTransformOf(system)));
-    code += QChar(u'0' + static_cast<int>(YTransformOf(system)));
+    code += QChar(u'1' + degreeOf(eqNo));
+    code += QChar(u'0' + static_cast<int>(xTransformOf(system)));
+    code += QChar(u'0' + static_cast<int>(yTransformOf(system)));
     return code;
 }
 
 std::array<QString, kMaxEqNo + 1> EquationStatusCode() {
     std::array<QString, kMaxEqNo + 1> table{};
     for (int eqNo = 1; eqNo <= kMaxEqNo; ++eqNo)
-        table[static_cast<size_t>(eqNo)] = StatusCodeOf(eqNo);
+        table[static_cast<size_t>(eqNo)] = statusCodeOf(eqNo);
     return table;
 }
 
 QString EquationText(int eqNo, float c1, float c2, float c3, float c4) {
     if (!validEqNo(eqNo))
         return {};
-    const int system = SystemOf(eqNo);
+    const int system = systemOf(eqNo);
     const float c[4] = {c1, c2, c3, c4};
-    return QString::fromUtf16(kHeads[indexOf(YTransformOf(system))]) +
-           coefficientSequence(eqNo, c, kDisplayTerms[indexOf(XTransformOf(system))], QString());
+    return QString::fromUtf16(kHeads[indexOf(yTransformOf(system))]) +
+           coefficientSequence(eqNo, c, kDisplayTerms[indexOf(xTransformOf(system))], QString());
 }
 
 QString ProgramText(int eqNo, float c1, float c2, float c3, float c4) {
     if (!validEqNo(eqNo))
         return {};
-    const int system = SystemOf(eqNo);
+    const int system = systemOf(eqNo);
     const float c[4] = {c1, c2, c3, c4};
     const QString sequence =
-        coefficientSequence(eqNo, c, kProgramTerms[indexOf(XTransformOf(system))], QStringLiteral("*"));
-    switch (YTransformOf(system)) {
+        coefficientSequence(eqNo, c, kProgramTerms[indexOf(xTransformOf(system))], QStringLiteral("*"));
+    switch (yTransformOf(system)) {
     case Transform::None:
         return QStringLiteral("Y1! = ") + sequence;
     case Transform::Log:
-        return (DegreeOf(eqNo) == 3 ? QStringLiteral("Y1! = Exp( ") : QStringLiteral("Y1! = EXP( ")) +
+        return (degreeOf(eqNo) == 3 ? QStringLiteral("Y1! = Exp( ") : QStringLiteral("Y1! = EXP( ")) +
                sequence + QStringLiteral(" )");
     case Transform::Reciprocal:
         return QStringLiteral("Y1! = 1 / ( ") + sequence + QStringLiteral(" )");

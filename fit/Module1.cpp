@@ -29,14 +29,14 @@ struct SectionFit {
     std::array<float, 4> c{}; // highest power first, 0 beyond the degree
 };
 
-float combinedError(int mode, const SectionFit* sections, int count) {
+float combinedErrorOf(int mode, const SectionFit* sections, int count) {
     float errors[3];
     int points[3];
     for (int i = 0; i < count; ++i) {
         errors[i] = sections[i].error;
         points[i] = sections[i].count;
     }
-    return CombinedError(mode, errors, points, count);
+    return combinedError(mode, errors, points, count);
 }
 
 // The computation of one Line at one position of LineOrder.
@@ -52,7 +52,7 @@ class LineSearch {
         const bool completed = search();
         buildStoredTexts();
         if (completed)
-            AppendRelationLines(state_, position_);
+            appendRelationLines(state_, position_);
         return completed;
     }
 
@@ -104,7 +104,7 @@ class LineSearch {
     // 1e-10, so that its Gr has a logarithm), the deviation line, the fit
     // count, a yield. No value when an abort was requested meanwhile.
     std::optional<float> endTrial(const SectionFit* sections, int count) {
-        float e = combinedError(state_.ErrorMode, sections, count);
+        float e = combinedErrorOf(state_.ErrorMode, sections, count);
         if (e == 0)
             e = 1e-10f;
         trace(trace::deviationLine(e));
@@ -186,8 +186,8 @@ class LineSearch {
             for (int p = a; p <= b; ++p)
                 state_.List1.append(pointLines_.at(p));
         }
-        KKAIKI::FitPreparedRange(prepared_, a, result.count, state_.ExcludedSystems, table_, false);
-        const int chosen = BestCandidate(table_);
+        KKAIKI::fitPreparedRange(prepared_, a, result.count, state_.ExcludedSystems, table_, false);
+        const int chosen = bestCandidate(table_);
         if (chosen > 0) {
             const KKAIKI::FitCandidate& winner = table_.Candidates[at(chosen)];
             result.eqNo = winner.EqNo;
@@ -241,8 +241,8 @@ class LineSearch {
     // Two sections sharing the split point; section 1 grows by step from m points.
     bool twoSectionSearch(float wholeError, bool& finished) {
         const int n = static_cast<int>(valid_.size());
-        const int m = MinimumSectionSize(count_);
-        const int step = SearchStep(count_);
+        const int m = minimumSectionSize(count_);
+        const int step = searchStep(count_);
         if (n < m)
             return true;
         const int firstSplit = valid_[at(m - 1)];
@@ -282,8 +282,8 @@ class LineSearch {
     // point are not tried.
     bool threeSectionSearch() {
         const int n = static_cast<int>(valid_.size());
-        const int m = MinimumSectionSize(count_);
-        const int step = SearchStep(count_);
+        const int m = minimumSectionSize(count_);
+        const int step = searchStep(count_);
         float best = 100000;
         int c1 = m - 1 + step;
         for (int i1 = 1; i1 <= n - 3 * (m - 1) && c1 <= n; i1 += step, c1 += step) {
@@ -336,7 +336,7 @@ class LineSearch {
 
 } // namespace
 
-float CombinedError(int errorMode, const float* errors, const int* points, int sections) {
+float combinedError(int errorMode, const float* errors, const int* points, int sections) {
     if (sections <= 0)
         return 0;
     if (errorMode == 0) {
@@ -366,7 +366,7 @@ float CombinedError(int errorMode, const float* errors, const int* points, int s
     return static_cast<float>(weighted / total);
 }
 
-int BestCandidate(const KKAIKI::CandidateTable& table) {
+int bestCandidate(const KKAIKI::CandidateTable& table) {
     double best = 1e6;
     int chosen = 0;
     for (int k = 1; k <= table.CandidateCount; ++k) {
@@ -378,7 +378,7 @@ int BestCandidate(const KKAIKI::CandidateTable& table) {
     return chosen;
 }
 
-int MinimumSectionSize(int n) {
+int minimumSectionSize(int n) {
     if (n < 11)
         return 3;
     if (n < 20)
@@ -388,7 +388,7 @@ int MinimumSectionSize(int n) {
     return 7;
 }
 
-int SearchStep(int n) {
+int searchStep(int n) {
     if (n <= 30)
         return 1;
     if (n <= 52)
@@ -400,7 +400,7 @@ int SearchStep(int n) {
     return 5;
 }
 
-int ProgressBarLength(qint32 fitCount, qint32 workEstimate) {
+int progressBarLength(qint32 fitCount, qint32 workEstimate) {
     if (workEstimate <= 0)
         return 0;
     const std::optional<qint16> length = numtext::toInteger(double(fitCount) * 25 / workEstimate * 1.035);

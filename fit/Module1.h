@@ -10,7 +10,7 @@
 // Outputs: FitResult, RelationProgramLines, FitCount, LineXMax..LineYMin (per
 // position in LineOrder), OverallXMax..OverallYMin, EquationStatusCode,
 // PlotDefaultXMin/XMax, List1 (trace), List3 (relation lines), List4 (report).
-// List2 (details) is filled by FillDetailList after a computation that was not
+// List2 (details) is filled by fillDetailList after a computation that was not
 // aborted. The sort writes the points of every computed Line back, sorted, as
 // trimmed single-precision texts.
 
@@ -46,10 +46,10 @@ bool RunComputation(SharedState& state, const Hooks& hooks = {});
 
 // Step 6 for the Line at LineOrder position: its RelationProgramLines and its
 // List3 lines (field line and relation line per section).
-void AppendRelationLines(SharedState& state, int position);
+void appendRelationLines(SharedState& state, int position);
 
 // List2: the details of the stored equations per Line and section.
-void FillDetailList(SharedState& state);
+void fillDetailList(SharedState& state);
 
 // List4 for one Line / for several Lines (RunComputation calls the right one).
 void SingleLineReport(SharedState& state);
@@ -58,30 +58,30 @@ void MultiLineReport(SharedState& state);
 // The start button's check: clears ParametersNotNumeric, then sets it when
 // the parameter text of a Line taking part has a character outside
 // "0123456789.-+EDde". Returns the mark.
-bool CheckParameters(SharedState& state);
+bool checkParameters(SharedState& state);
 
 // Combined error of a split into sections 0..sections-1 (errors and point
 // counts): mode 0 the largest section error; mode 1 the point-weighted mean;
 // mode 2 with three sections the point-weighted mean of the largest error
 // (the first among equals) and the larger of the other two (ties: the earlier
 // section), with two sections the point-weighted mean.
-float CombinedError(int errorMode, const float* errors, const int* points, int sections);
+float combinedError(int errorMode, const float* errors, const int* points, int sections);
 
 // The candidate a fit keeps: the first whose error value is strictly below
 // the best so far, starting from 1e6; 0 when there is none.
-int BestCandidate(const KKAIKI::CandidateTable& table);
+int bestCandidate(const KKAIKI::CandidateTable& table);
 
 // Minimum number of points of a section and the step of the split search for
 // a Line of n points.
-int MinimumSectionSize(int n);
-int SearchStep(int n);
+int minimumSectionSize(int n);
+int searchStep(int n);
 
 // Length of the progress window's bar of "*": CInt(FitCount * 25 /
 // WorkEstimate * 1.035); 0 without an estimate.
-int ProgressBarLength(qint32 fitCount, qint32 workEstimate);
+int progressBarLength(qint32 fitCount, qint32 workEstimate);
 
 // Gr of an error as the lists show it: Int((-12.3315 ln e - 13.5774) * 100) / 100,
 // 0 when not positive.
-double ListedGr(double error);
+double listedGr(double error);
 
 } // namespace tracol::Module1

@@ -53,12 +53,12 @@ float storedLineError(const SharedState& state, int line) {
 
 } // namespace
 
-double ListedGr(double error) {
-    const double gr = std::floor(Conditions::GrFromCutoff(error) * 100) / 100;
+double listedGr(double error) {
+    const double gr = std::floor(Conditions::grFromCutoff(error) * 100) / 100;
     return gr > 0 ? gr : 0;
 }
 
-void AppendRelationLines(SharedState& state, int position) {
+void appendRelationLines(SharedState& state, int position) {
     const int line = state.LineOrder[at(position)];
     const FitResultStore& r = state.FitResult;
     const int sections = r.SectionCount[at(line)];
@@ -88,7 +88,7 @@ void AppendRelationLines(SharedState& state, int position) {
     state.List3.append(QString(108, u'='));
 }
 
-void FillDetailList(SharedState& state) {
+void fillDetailList(SharedState& state) {
     const FitResultStore& r = state.FitResult;
     for (int k = 1; k <= state.LinesInUse && k <= kLineCount; ++k) {
         const int line = state.LineOrder[at(k)];
@@ -99,7 +99,7 @@ void FillDetailList(SharedState& state) {
             const int first = r.SectionFirstPoint[at(s)][at(line)];
             const int last = r.SectionLastPoint[at(s)][at(line)];
             const int eqNo = r.SectionEqNo[at(s)][at(line)];
-            const QString status = KKAIKI::StatusCodeOf(eqNo);
+            const QString status = KKAIKI::statusCodeOf(eqNo);
             const int coefficients = status.isEmpty() ? 0 : status.left(1).toInt();
             QStringList& out = state.List2;
             out.append(QStringLiteral("ﾃﾞｰﾀ数=") + plainInteger(r.SectionPointCount[at(s)][at(line)]) +
@@ -125,7 +125,7 @@ void FillDetailList(SharedState& state) {
         state.List2.append(
             (state.ErrorMode == 0 ? QStringLiteral("最大誤差=") : QStringLiteral("平均誤差=")) +
             generalText(error));
-        state.List2.append(QStringLiteral("Gr=") + generalText(ListedGr(error)));
+        state.List2.append(QStringLiteral("Gr=") + generalText(listedGr(error)));
         state.List2.append(QString(24, u'='));
     }
 }
@@ -159,7 +159,7 @@ void writeReport(SharedState& state, const ReportTexts& texts) {
     const FitResultStore& r = state.FitResult;
     out.append(QStringLiteral("１．処理条件"));
     out.append(QStringLiteral(u"\u3000  \u3000(1)計算打切り誤差：") + generalText(state.CutoffError) +
-               QStringLiteral("  ( Gr = ") + generalText(Conditions::GrHundredths(state.CutoffError)) +
+               QStringLiteral("  ( Gr = ") + generalText(Conditions::grHundredths(state.CutoffError)) +
                QStringLiteral(" )"));
     out.append(texts.mode + modeName(state.ErrorMode));
     const QString divisions = generalText(qint64(state.MaxDivisions));
@@ -167,7 +167,7 @@ void writeReport(SharedState& state, const ReportTexts& texts) {
     out.append(QStringLiteral(u" \u3000   (4)非排他座標（適用座標）系\u3000\u3000<最高７座標系>"));
     for (int s = 1; s <= KKAIKI::kSystemCount; ++s) {
         if (state.ExcludedSystems[at(s)] == 0)
-            out.append(QStringLiteral(u"  \u3000") + QString(22, u' ') + KKAIKI::SystemLabel(s));
+            out.append(QStringLiteral(u"  \u3000") + QString(22, u' ') + KKAIKI::systemLabel(s));
     }
     out.append(QString());
     out.append(QString());
@@ -221,7 +221,7 @@ void MultiLineReport(SharedState& state) {
                                    true});
 }
 
-bool CheckParameters(SharedState& state) {
+bool checkParameters(SharedState& state) {
     state.ParametersNotNumeric = false;
     for (int k = 1; k <= state.LinesInUse && k <= kLineCount; ++k) {
         const int line = state.LineOrder[at(k)];

@@ -38,8 +38,8 @@ struct CurvePoint {
 // Y at x by the kind's row with the sampler's guards (`linear` = linear X
 // stepping, otherwise geometric).
 std::optional<CurvePoint> guardedPoint(int kind, const double* k, float x, bool linear) {
-    const int system = KKAIKI::SystemOf(kind);
-    const int degree = KKAIKI::DegreeOf(kind);
+    const int system = KKAIKI::systemOf(kind);
+    const int degree = KKAIKI::degreeOf(kind);
     const auto p = [&](long double t) { return polynomial(degree, k[0], k[1], k[2], k[3], t); };
     float storedX = x;
     long double y = 0;
@@ -113,9 +113,9 @@ std::optional<CurvePoint> guardedPoint(int kind, const double* k, float x, bool 
 std::optional<double> equationY(int kind, double a, double b, double c, double d, double x) {
     if (kind < 1 || kind > 21)
         return std::nullopt;
-    const int system = KKAIKI::SystemOf(kind);
-    const KKAIKI::Transform xTransform = KKAIKI::XTransformOf(system);
-    const KKAIKI::Transform yTransform = KKAIKI::YTransformOf(system);
+    const int system = KKAIKI::systemOf(kind);
+    const KKAIKI::Transform xTransform = KKAIKI::xTransformOf(system);
+    const KKAIKI::Transform yTransform = KKAIKI::yTransformOf(system);
     long double t = x;
     if (xTransform == KKAIKI::Transform::Log) {
         if (x <= 0)
@@ -126,7 +126,7 @@ std::optional<double> equationY(int kind, double a, double b, double c, double d
             return std::nullopt;
         t = 1.0L / x;
     }
-    const long double u = polynomial(KKAIKI::DegreeOf(kind), a, b, c, d, t);
+    const long double u = polynomial(KKAIKI::degreeOf(kind), a, b, c, d, t);
     long double y = u;
     if (yTransform == KKAIKI::Transform::Log)
         y = std::exp(u);
@@ -144,8 +144,8 @@ std::optional<double> equationY(int kind, double a, double b, double c, double d
 QString SheetFormulaText(qint16 kind, float a, float b, float c, float d) {
     if (kind < 1 || kind > 21)
         return {};
-    const int system = KKAIKI::SystemOf(kind);
-    const int degree = KKAIKI::DegreeOf(kind);
+    const int system = KKAIKI::systemOf(kind);
+    const int degree = KKAIKI::degreeOf(kind);
 
     // X terms of the powers 3, 2, 1 by the kind's X transform.
     static const QString kTerms[3][3] = {
@@ -153,9 +153,9 @@ QString SheetFormulaText(qint16 kind, float a, float b, float c, float d) {
         {QStringLiteral("*LN($B$1)^3"), QStringLiteral("*LN($B$1)^2"), QStringLiteral("*LN($B$1)")},
         {QStringLiteral("*(1/$B$1)^3"), QStringLiteral("*(1/$B$1)^2"), QStringLiteral("*(1/$B$1)")},
     };
-    const QString* terms = kTerms[static_cast<size_t>(KKAIKI::XTransformOf(system))];
+    const QString* terms = kTerms[static_cast<size_t>(KKAIKI::xTransformOf(system))];
 
-    const KKAIKI::Transform yTransform = KKAIKI::YTransformOf(system);
+    const KKAIKI::Transform yTransform = KKAIKI::yTransformOf(system);
     QString text = QStringLiteral("=");
     if (yTransform == KKAIKI::Transform::Log)
         text += QStringLiteral("EXP(");
@@ -187,7 +187,7 @@ void setUpSectionCurve(SharedState& state, int line, int section) {
     state.CurveLine = static_cast<qint16>(line);
     state.CurveSection = static_cast<qint16>(section);
     if (kind >= 0 && kind <= 50) {
-        const bool threeOrMore = kind >= 1 && kind <= 21 && KKAIKI::DegreeOf(kind) >= 2;
+        const bool threeOrMore = kind >= 1 && kind <= 21 && KKAIKI::degreeOf(kind) >= 2;
         state.CoefA[kind] = fit.SectionC1[section][line];
         state.CoefB[kind] = fit.SectionC2[section][line];
         state.CoefC[kind] = threeOrMore ? fit.SectionC3[section][line] : 0.0f;

@@ -6,6 +6,8 @@
 //
 // Every link gives its window as a widget, so that the caller can show, hide,
 // move or disable it; everything else a caller needs is an operation here.
+// A window that hands control to another shows the other first and hides
+// itself afterwards, so that the user is never left without a window.
 
 #include "digitize/ConversionView.h"
 

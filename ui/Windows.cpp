@@ -1,7 +1,5 @@
 #include "ui/Windows.h"
 
-#include "ui/ControlFactory.h"
-
 #include <cstdio>
 #include <cstdlib>
 
@@ -34,12 +32,6 @@ void Windows::missing(const char* window) {
     // itself, which must not go on as if the step had happened.
     std::fprintf(stderr, "Tracol: the window %s is needed but was not built\n", window);
     std::abort();
-}
-
-void handOver(QWidget& from, QWidget& to) {
-    showWindow(&to);
-    if (&from != &to)
-        from.hide();
 }
 
 } // namespace tracol

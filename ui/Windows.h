@@ -87,9 +87,4 @@ class Windows : public QObject {
     [[noreturn]] static void missing(const char* window);
 };
 
-// Control passes from one window to the next: the next one is enabled, shown
-// and in front before the current one is hidden, so that the user is never
-// left without a window.
-void handOver(QWidget& from, QWidget& to);
-
 } // namespace tracol

@@ -45,12 +45,12 @@ void TestConditions::standardValuesThenDecide() {
     s.ErrorMode = 0;
     s.MaxDivisions = 1;
     s.ExcludedSystems = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    SetStandardValues(s);
+    setStandardValues(s);
     QCOMPARE(s.CutoffError, 0.00076f);
     QCOMPARE(int(s.ErrorMode), 2);
     QCOMPARE(int(s.MaxDivisions), 3);
-    QCOMPARE(GrLabelStandard(s.CutoffError), QStringLiteral("Gr = 74.9"));
-    const DecideResult result = Decide(s, kOnlyA, "2", CutoffText(s.CutoffError), "3");
+    QCOMPARE(grLabelStandard(s.CutoffError), QStringLiteral("Gr = 74.9"));
+    const DecideResult result = decide(s, kOnlyA, "2", cutoffText(s.CutoffError), "3");
     QVERIFY(result.accepted());
     QCOMPARE(s.CutoffError, 0.00076f);
     QCOMPARE(int(s.ErrorMode), 2);
@@ -61,25 +61,25 @@ void TestConditions::standardValuesThenDecide() {
 }
 
 void TestConditions::grConversions() {
-    QVERIFY(std::fabs(GrFromCutoff(0.00076) - 74.98) < 0.01);
-    QVERIFY(std::fabs(CutoffFromGr(0) - 0.3325) < 1e-4);
-    QVERIFY(std::fabs(CutoffFromGr(100) - 0.0001) < 1e-7);
-    QVERIFY(std::fabs(CutoffFromGr(120) - 0.0000198) < 1e-7);
-    QVERIFY(std::fabs(CutoffFromGr(GrFromCutoff(0.0123)) - 0.0123) < 1e-12);
+    QVERIFY(std::fabs(grFromCutoff(0.00076) - 74.98) < 0.01);
+    QVERIFY(std::fabs(cutoffFromGr(0) - 0.3325) < 1e-4);
+    QVERIFY(std::fabs(cutoffFromGr(100) - 0.0001) < 1e-7);
+    QVERIFY(std::fabs(cutoffFromGr(120) - 0.0000198) < 1e-7);
+    QVERIFY(std::fabs(cutoffFromGr(grFromCutoff(0.0123)) - 0.0123) < 1e-12);
 }
 
 void TestConditions::grTexts() {
-    QCOMPARE(GrTextHundredths(0.00076f), QStringLiteral("74.98"));
-    QCOMPARE(GrHundredths(0.00076f), 74.98f);
-    QCOMPARE(GrLabelOnOpening(0.00076f), QStringLiteral("Gr = 74.98"));
-    QCOMPARE(GrTextTenths(0.00076f), QStringLiteral("74.9"));
+    QCOMPARE(grTextHundredths(0.00076f), QStringLiteral("74.98"));
+    QCOMPARE(grHundredths(0.00076f), 74.98f);
+    QCOMPARE(grLabelOnOpening(0.00076f), QStringLiteral("Gr = 74.98"));
+    QCOMPARE(grTextTenths(0.00076f), QStringLiteral("74.9"));
     // Typing: Int(Gr * 10 + 0.01) / 10, so a Gr of 40.9995 shows as 41.
-    QCOMPARE(GrTextWhileTyping(0.00076f), QStringLiteral("74.9"));
-    const float nearly41 = static_cast<float>(CutoffFromGr(40.9995));
-    QCOMPARE(GrTextWhileTyping(nearly41), QStringLiteral("41"));
-    QCOMPARE(GrTextTenths(nearly41), QStringLiteral("40.9"));
-    QCOMPARE(GrLabelWhileTyping(0.0123f), QStringLiteral("Gr = 40.6"));
-    QCOMPARE(CutoffText(0.00076f), QStringLiteral(".00076"));
+    QCOMPARE(grTextWhileTyping(0.00076f), QStringLiteral("74.9"));
+    const float nearly41 = static_cast<float>(cutoffFromGr(40.9995));
+    QCOMPARE(grTextWhileTyping(nearly41), QStringLiteral("41"));
+    QCOMPARE(grTextTenths(nearly41), QStringLiteral("40.9"));
+    QCOMPARE(grLabelWhileTyping(0.0123f), QStringLiteral("Gr = 40.6"));
+    QCOMPARE(cutoffText(0.00076f), QStringLiteral(".00076"));
 }
 
 void TestConditions::scrollBar_data() {
@@ -94,11 +94,11 @@ void TestConditions::scrollBar_data() {
 void TestConditions::scrollBar() {
     QFETCH(int, value);
     QFETCH(QString, text);
-    const float cutoff = CutoffFromScroll(value);
-    QCOMPARE(CutoffTextFromScroll(cutoff), text);
+    const float cutoff = cutoffFromScroll(value);
+    QCOMPARE(cutoffTextFromScroll(cutoff), text);
     // The value written back is the one scrolled to.
-    QCOMPARE(ScrollAfterScrolling(cutoff), value);
-    QCOMPARE(ScrollFromCutoff(cutoff), value);
+    QCOMPARE(scrollAfterScrolling(cutoff), value);
+    QCOMPARE(scrollFromCutoff(cutoff), value);
 }
 
 void TestConditions::cutoffEntries_data() {
@@ -119,7 +119,7 @@ void TestConditions::cutoffEntries() {
     QFETCH(bool, accepted);
     QFETCH(float, cutoff);
     SharedState s;
-    const DecideResult result = Decide(s, kOnlyA, "2", text, "3");
+    const DecideResult result = decide(s, kOnlyA, "2", text, "3");
     QCOMPARE(result.cutoffError, !accepted);
     QCOMPARE(result.accepted(), accepted);
     QCOMPARE(s.CutoffError, cutoff);
@@ -141,7 +141,7 @@ void TestConditions::modeEntries() {
     QFETCH(bool, error);
     QFETCH(int, mode);
     SharedState s;
-    const DecideResult result = Decide(s, kOnlyA, text, "0.001", "3");
+    const DecideResult result = decide(s, kOnlyA, text, "0.001", "3");
     QCOMPARE(result.modeError, error);
     QCOMPARE(int(s.ErrorMode), mode);
 }
@@ -162,15 +162,15 @@ void TestConditions::divisionEntries() {
     QFETCH(QString, text);
     QFETCH(bool, error);
     SharedState s;
-    QCOMPARE(Decide(s, kOnlyA, "2", "0.001", text).divisionsError, error);
+    QCOMPARE(decide(s, kOnlyA, "2", "0.001", text).divisionsError, error);
 }
 
 void TestConditions::noSystemKeepsModeAndCutoff() {
     SharedState s;
     s.CutoffError = 0.002f;
     s.ErrorMode = 1;
-    SetStandardSystems(s);
-    const DecideResult result = Decide(s, kNone, "0", "0.5", "2");
+    setStandardSystems(s);
+    const DecideResult result = decide(s, kNone, "0", "0.5", "2");
     QVERIFY(result.noSystemIncluded);
     QVERIFY(!result.accepted());
     QCOMPARE(s.CutoffError, 0.002f);
@@ -184,21 +184,21 @@ void TestConditions::noSystemKeepsModeAndCutoff() {
 
 void TestConditions::allSystemsSetsTheFlag() {
     SharedState s;
-    QVERIFY(Decide(s, kAll, "2", "0.001", "3").accepted());
+    QVERIFY(decide(s, kAll, "2", "0.001", "3").accepted());
     QVERIFY(s.AllSystemsFlag);
     for (size_t k = 1; k <= 7; ++k)
         QCOMPARE(int(s.ExcludedSystems[k]), 0);
-    QVERIFY(Decide(s, kOnlyA, "2", "0.001", "3").accepted());
+    QVERIFY(decide(s, kOnlyA, "2", "0.001", "3").accepted());
     QVERIFY(!s.AllSystemsFlag);
 }
 
 void TestConditions::includeAllSurvivesCancel() {
     SharedState s;
-    SetStandardValues(s);
-    const SavedConditions saved = SaveOnOpening(s);
-    IncludeAllSystems(s);
+    setStandardValues(s);
+    const SavedConditions saved = saveOnOpening(s);
+    includeAllSystems(s);
     s.CutoffError = 0.1f;
-    Restore(s, saved);
+    restore(s, saved);
     QCOMPARE(s.CutoffError, 0.00076f);
     QVERIFY(s.AllSystemsFlag);
     for (size_t k = 1; k <= 7; ++k)
@@ -206,18 +206,18 @@ void TestConditions::includeAllSurvivesCancel() {
 }
 
 void TestConditions::typingConversions() {
-    QCOMPARE(MaxDivisionsFromText("2.5"), std::optional<qint16>(2));
-    QCOMPARE(MaxDivisionsFromText("3.5"), std::optional<qint16>(4));
-    QCOMPARE(MaxDivisionsFromText("x"), std::optional<qint16>());
-    QCOMPARE(ErrorModeFromText("1"), std::optional<qint16>(1));
-    QCOMPARE(CutoffFromText("7.6D-4"), std::optional<float>(0.00076f));
-    QCOMPARE(CutoffFromText("1E-3x"), std::optional<float>());
+    QCOMPARE(maxDivisionsFromText("2.5"), std::optional<qint16>(2));
+    QCOMPARE(maxDivisionsFromText("3.5"), std::optional<qint16>(4));
+    QCOMPARE(maxDivisionsFromText("x"), std::optional<qint16>());
+    QCOMPARE(errorModeFromText("1"), std::optional<qint16>(1));
+    QCOMPARE(cutoffFromText("7.6D-4"), std::optional<float>(0.00076f));
+    QCOMPARE(cutoffFromText("1E-3x"), std::optional<float>());
 }
 
 void TestConditions::openingReplacesZeroDivisions() {
     SharedState s;
     s.MaxDivisions = 0;
-    const SavedConditions saved = SaveOnOpening(s);
+    const SavedConditions saved = saveOnOpening(s);
     QCOMPARE(int(saved.MaxDivisions), 0);
     QCOMPARE(int(s.MaxDivisions), 3);
 }

@@ -90,9 +90,9 @@ std::unique_ptr<Case> randomCase(QRandomGenerator& random) {
 // intermediate value.
 bool surelyFaults(int eqNo, const double* c, double x, double y) {
     using KKAIKI::Transform;
-    const int system = KKAIKI::SystemOf(eqNo);
-    const int degree = KKAIKI::DegreeOf(eqNo);
-    const Transform xt = KKAIKI::XTransformOf(system), yt = KKAIKI::YTransformOf(system);
+    const int system = KKAIKI::systemOf(eqNo);
+    const int degree = KKAIKI::degreeOf(eqNo);
+    const Transform xt = KKAIKI::xTransformOf(system), yt = KKAIKI::yTransformOf(system);
     const double t = xt == Transform::Log ? std::log(x) : xt == Transform::Reciprocal ? 1 / x : x;
     const double u = yt == Transform::Log ? std::log(y) : yt == Transform::Reciprocal ? 1 / y : y;
     long double p = 0, size = 0;

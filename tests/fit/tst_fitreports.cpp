@@ -112,7 +112,7 @@ void TestFitReports::traceLines() {
 
 void TestFitReports::detailList() {
     SharedState s = oneLineTwoSections();
-    FillDetailList(s);
+    fillDetailList(s);
     const QStringList expected = {
         "ﾃﾞｰﾀ数=3  ﾊﾟﾗﾒｰﾀ= 2.5",
         "From=1--> X1=1",
@@ -152,7 +152,7 @@ void TestFitReports::detailListThreeSectionsAndModeZero() {
     storeResult(
         s, 4, {{1, 5, 3, 0.001f, 1, 2, 3, 4}, {5, 9, 3, 0.002f, 1, 2, 3, 4}, {9, 12, 1, 0.003f, 1, 2, 0, 0}});
     s.FitResult.ThreeSectionError[4] = 0.0025f;
-    FillDetailList(s);
+    fillDetailList(s);
     QCOMPARE(s.List2.size(), 3 * 10 + 2 + 4);
     QCOMPARE(s.List2.at(8), QStringLiteral("C3=3"));
     QCOMPARE(s.List2.at(9), QStringLiteral("C4=4"));
@@ -162,7 +162,7 @@ void TestFitReports::detailListThreeSectionsAndModeZero() {
 void TestFitReports::relationLines() {
     SharedState s = oneLineTwoSections();
     s.RelationProgramLines.clear();
-    AppendRelationLines(s, 1);
+    appendRelationLines(s, 1);
     const QString y1 = QStringLiteral("Y(1)=  2.50000E+00* X1! +  5.00000E-01");
     const QString y2 = QStringLiteral("Y(1)= -5.00000E-01* X1!^2  + 4.25000E+00* X1! - 2.12500E+00")
                            .replace(QStringLiteral("+ 4.25"), QStringLiteral("+  4.25"));
@@ -267,7 +267,7 @@ void TestFitReports::computationUsesTheRightReport() {
     QCOMPARE(one.List4.at(12), QStringLiteral("  (Eq.1)  1 ＜ Ｘ ＜ 6"));
     QCOMPARE(one.List4.at(13), QStringLiteral("        ") + one.RelationProgramLines[0]);
     QVERIFY(one.List2.isEmpty()); // filled on request only
-    FillDetailList(one);
+    fillDetailList(one);
     QCOMPARE(one.List2.first(), QStringLiteral("ﾃﾞｰﾀ数=6  ﾊﾟﾗﾒｰﾀ=5"));
 
     SharedState two;
@@ -300,7 +300,7 @@ void TestFitReports::parameterCheck() {
     addLine(s, 3, {{"1", "1"}}, "7");
     addLine(s, 1, {{"1", "1"}}, parameter);
     s.LineParameter[5] = QStringLiteral("not taking part");
-    QCOMPARE(CheckParameters(s), notNumeric);
+    QCOMPARE(checkParameters(s), notNumeric);
     QCOMPARE(s.ParametersNotNumeric, notNumeric);
 }
 

@@ -45,7 +45,7 @@ QList<int> allDegreesOf(std::initializer_list<int> systems) {
     QList<int> out;
     for (int s : systems)
         for (int d = 1; d <= 3; ++d)
-            out.append(EqNoOf(s, d));
+            out.append(eqNoOf(s, d));
     return out;
 }
 
@@ -115,10 +115,10 @@ void TestKKAIKI::formatCoefficient() {
 }
 
 void TestKKAIKI::formattedValueReadsTheText() {
-    QCOMPARE(FormattedValue(9.999999), 9.99999);
-    QCOMPARE(FormattedValue(-0.0045), -0.0045);
-    QCOMPARE(FormattedValue(0.0), 0.0);
-    QVERIFY(std::isinf(FormattedValue(NAN)));
+    QCOMPARE(formattedValue(9.999999), 9.99999);
+    QCOMPARE(formattedValue(-0.0045), -0.0045);
+    QCOMPARE(formattedValue(0.0), 0.0);
+    QVERIFY(std::isinf(formattedValue(NAN)));
 }
 
 void TestKKAIKI::formattedValueAgreesWithTheTextEverywhere() {
@@ -132,7 +132,7 @@ void TestKKAIKI::formattedValueAgreesWithTheTextEverywhere() {
             v = std::nextafter(std::pow(10.0, std::floor(exponent)), 0.0);
         if (i % 11 == 0) // short decimals, exact six-digit mantissas
             v = std::round(v * 1e3) / 1e3;
-        QCOMPARE(FormattedValue(v), formattedValueFromText(v));
+        QCOMPARE(formattedValue(v), formattedValueFromText(v));
     }
 }
 
@@ -143,9 +143,9 @@ void TestKKAIKI::statusCodes() {
     const auto table = EquationStatusCode();
     for (int eqNo = 0; eqNo <= kMaxEqNo; ++eqNo) {
         QCOMPARE(table[static_cast<size_t>(eqNo)], expected.at(eqNo));
-        QCOMPARE(StatusCodeOf(eqNo), expected.at(eqNo));
+        QCOMPARE(statusCodeOf(eqNo), expected.at(eqNo));
     }
-    QCOMPARE(StatusCodeOf(22), QString());
+    QCOMPARE(statusCodeOf(22), QString());
 }
 
 void TestKKAIKI::equationTexts_data() {
@@ -298,7 +298,7 @@ void TestKKAIKI::measuredOneInLogSystemsUsesExpOfPrediction() {
     const QStringList ys = {"1", QString::number(e, 'g', 17), QString::number(std::exp(3.0), 'g', 17)};
     CandidateTable table;
     FitAllCandidates(inputOf({{xs[0], ys[0]}, {xs[1], ys[1]}, {xs[2], ys[2]}}), onlySystems({system}), table);
-    const FitCandidate& c = candidate(table, EqNoOf(system, 1));
+    const FitCandidate& c = candidate(table, eqNoOf(system, 1));
     auto p = [](double t) { return 1.5 * t - 1.0 / 6.0; };
     const double p0 = std::exp(p(0)), p1 = std::exp(p(1)), p2 = std::exp(p(2));
     // Point 1 (Y = 1): reference exp(P); the others: the measured Y.
@@ -336,8 +336,8 @@ void TestKKAIKI::faultedCandidateIsNotRecorded() {
     // candidate is left out; the exact quadratic is kept.
     CandidateTable table;
     FitAllCandidates(inputOf({{xs[0], "1"}, {xs[1], "1E29"}, {xs[2], "1E29"}}), onlySystems({system}), table);
-    QVERIFY(!eqNos(table).contains(EqNoOf(system, 1)));
-    QVERIFY(eqNos(table).contains(EqNoOf(system, 2)));
+    QVERIFY(!eqNos(table).contains(eqNoOf(system, 1)));
+    QVERIFY(eqNos(table).contains(eqNoOf(system, 2)));
     for (int k = 1; k <= table.CandidateCount; ++k) {
         const FitCandidate& c = table.Candidates[static_cast<size_t>(k)];
         QVERIFY2(std::isfinite(c.ErrorValue) && c.ErrorValue >= 0, qPrintable(c.ErrorText));
@@ -394,7 +394,7 @@ void TestKKAIKI::preparedRangeMatchesTextInput() {
     PreparedPoints prepared;
     prepared.assign(xs, ys, 7);
     CandidateTable fromRange;
-    FitPreparedRange(prepared, 2, 4, kAllSystems, fromRange, true);
+    fitPreparedRange(prepared, 2, 4, kAllSystems, fromRange, true);
     std::vector<std::pair<QString, QString>> points;
     for (int i = 2; i < 6; ++i)
         points.emplace_back(QString::number(xs[i]), QString::number(ys[i]));

@@ -423,31 +423,31 @@ void TestModule1::combinedError() {
     QFETCH(QList<float>, errors);
     QFETCH(QList<int>, points);
     QFETCH(float, expected);
-    QCOMPARE(Module1::CombinedError(mode, errors.constData(), points.constData(), int(errors.size())),
+    QCOMPARE(Module1::combinedError(mode, errors.constData(), points.constData(), int(errors.size())),
              expected);
 }
 
 void TestModule1::bestCandidateKeepsTheEarlierOnTies() {
     KKAIKI::CandidateTable table;
-    QCOMPARE(Module1::BestCandidate(table), 0);
+    QCOMPARE(Module1::bestCandidate(table), 0);
     const QList<double> errors = {0.5, 0.25, 0.25, double(INFINITY), 0.3};
     table.CandidateCount = int(errors.size());
     for (int k = 1; k <= table.CandidateCount; ++k)
         table.Candidates[at(k)].ErrorValue = errors[k - 1];
-    QCOMPARE(Module1::BestCandidate(table), 2);
+    QCOMPARE(Module1::bestCandidate(table), 2);
     // Nothing below the start value 1e6: no equation.
     table.CandidateCount = 1;
     table.Candidates[1].ErrorValue = 1e6;
-    QCOMPARE(Module1::BestCandidate(table), 0);
+    QCOMPARE(Module1::bestCandidate(table), 0);
     table.Candidates[1].ErrorValue = double(INFINITY);
-    QCOMPARE(Module1::BestCandidate(table), 0);
+    QCOMPARE(Module1::bestCandidate(table), 0);
 }
 
 void TestModule1::progressBar() {
-    QCOMPARE(Module1::ProgressBarLength(0, 100), 0);
-    QCOMPARE(Module1::ProgressBarLength(100, 100), 26); // 25.875
-    QCOMPARE(Module1::ProgressBarLength(50, 100), 13);  // 12.9375
-    QCOMPARE(Module1::ProgressBarLength(10, 0), 0);
+    QCOMPARE(Module1::progressBarLength(0, 100), 0);
+    QCOMPARE(Module1::progressBarLength(100, 100), 26); // 25.875
+    QCOMPARE(Module1::progressBarLength(50, 100), 13);  // 12.9375
+    QCOMPARE(Module1::progressBarLength(10, 0), 0);
 }
 
 void TestModule1::staleAbortRequestIsCleared() {
@@ -484,8 +484,8 @@ void TestModule1::minimumSizeAndStep() {
     QFETCH(int, n);
     QFETCH(int, m);
     QFETCH(int, step);
-    QCOMPARE(Module1::MinimumSectionSize(n), m);
-    QCOMPARE(Module1::SearchStep(n), step);
+    QCOMPARE(Module1::minimumSectionSize(n), m);
+    QCOMPARE(Module1::searchStep(n), step);
 }
 
 QTEST_GUILESS_MAIN(TestModule1)

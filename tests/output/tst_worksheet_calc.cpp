@@ -102,7 +102,7 @@ SharedState sixLines() {
 // computation (standard conditions: X-Y polynomials, up to three sections).
 SharedState computedLines() {
     SharedState state;
-    Conditions::SetStandardValues(state);
+    Conditions::setStandardValues(state);
     const double parameters[4] = {30, 20, 10, 5};
     for (int line = 1; line <= 4; ++line) {
         const double p = parameters[line - 1];
@@ -118,7 +118,7 @@ SharedState computedLines() {
     }
     if (!prepareComputation(state).ok())
         return {};
-    Module1::CheckParameters(state);
+    Module1::checkParameters(state);
     Module1::Hooks hooks;
     hooks.buildTrace = false;
     Module1::RunComputation(state, hooks);
