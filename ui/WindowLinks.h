@@ -186,6 +186,25 @@ class ConditionsWindowLink : public WindowLink {
     virtual void includeAllSystemsUnseen() = 0;
 };
 
+// Form70, the plot screen.
+class PlotScreenLink : public WindowLink {
+  public:
+    // From the computation screen: the screen opens (its opening steps run).
+    // `fromDrawButton`: opened with "描 画", which keeps the advice hidden.
+    virtual void openFromComputation(bool fromDrawButton) = 0;
+    // A dialog it opened (the CSV save dialog, the print settings) hands
+    // control back: enabled and shown.
+    virtual void comeBack() = 0;
+};
+
+// Form8, the print settings.
+class PrintSettingsLink : public WindowLink {
+  public:
+    // Opened by `caller` (kCallerComputation or kCallerPlot), which gets
+    // control back when the window closes.
+    virtual void openFrom(qint16 caller) = 0;
+};
+
 // GrForm35, the progress window.
 class ProgressWindowLink : public WindowLink {
   public:

@@ -40,6 +40,8 @@ class Windows : public QObject {
     KeyboardEntryLink* keyboardEntryLink = nullptr;   // Form50
     CsvSaveDialogLink* csvSaveDialogLink = nullptr;   // Form84
     ProgressWindowLink* progressLink = nullptr;       // GrForm35
+    PlotScreenLink* plotScreenLink = nullptr;         // Form70
+    PrintSettingsLink* printSettingsLink = nullptr;   // Form8
     ImageWindowLink* imageWindowLink = nullptr;       // MDIForm20
 
     ExitQuestionLink& exitQuestion() const { return need(exitQuestionLink, "Form1"); }
@@ -54,6 +56,8 @@ class Windows : public QObject {
     KeyboardEntryLink& keyboardEntry() const { return need(keyboardEntryLink, "Form50"); }
     CsvSaveDialogLink& csvSaveDialog() const { return need(csvSaveDialogLink, "Form84"); }
     ProgressWindowLink& progress() const { return need(progressLink, "GrForm35"); }
+    PlotScreenLink& plotScreen() const { return need(plotScreenLink, "Form70"); }
+    PrintSettingsLink& printSettings() const { return need(printSettingsLink, "Form8"); }
     ImageWindowLink& imageWindow() const { return need(imageWindowLink, "MDIForm20"); }
 
     // The windows whose links are missing, by name; empty for a complete set.
@@ -69,6 +73,8 @@ class Windows : public QObject {
     QPointer<QWidget> form29;    // 計算処理条件設定: calculation conditions
     QPointer<QWidget> form33;    // 数式算出処理画面: computation screen
     QPointer<QWidget> form50;    // ﾃﾞｰﾀ入力: keyboard entry
+    QPointer<QWidget> form70;    // ＰＬＯＴ画面: plot screen
+    QPointer<QWidget> form8;     // 印刷: print settings
     QPointer<QWidget> form84;    // ﾃﾞｰﾀ書込み: CSV and keyboard-data save dialog
     QPointer<QWidget> grForm35;  // 計算状況目安: progress window
     QPointer<QWidget> mdiForm20; // TracolGraph: image window
