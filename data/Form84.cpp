@@ -37,7 +37,10 @@ FileOutcome Form84::write(const QString& path) {
 }
 
 void Form84::returnToCaller() {
-    windows_.keyboardEntry().comeBack();
+    if (state_.CsvPurpose == kCsvPurposeGraphData)
+        windows_.plotScreen().comeBack();
+    else
+        windows_.keyboardEntry().comeBack();
 }
 
 } // namespace tracol

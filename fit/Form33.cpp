@@ -74,8 +74,8 @@ void Form33::buildMenus() {
     SEIDO = action(OPT, QStringLiteral("SEIDO"), QStringLiteral("計算処理条件設定"));
     GPP = action(OPT, QStringLiteral("GPP"), QStringLiteral("処理結果の描画"));
     lexcel = action(OPT, QStringLiteral("lexcel"), QStringLiteral("図読取表（Excel）表示"));
-    // The plot screen and printing come with their own windows.
-    for (QAction* later : {GPP, PPSET, PROUTX})
+    // Printing comes with its own windows.
+    for (QAction* later : {PPSET, PROUTX})
         later->setEnabled(false);
 }
 
@@ -89,7 +89,6 @@ void Form33::buildControls() {
     Command1->installEventFilter(this);
     Command2 = makeButton(central, QStringLiteral("Command2"), QStringLiteral("戻 る"), 0, 0, 2400, 420);
     Command3 = makeButton(central, QStringLiteral("Command3"), QStringLiteral("描 画"), 0, 0, 2400, 420);
-    Command3->setEnabled(false); // the plot screen comes with its own window
     Command4 = makeButton(central, QStringLiteral("Command4"), QStringLiteral("?"), 0, 0, 600, 420);
     Command5 = makeButton(central, QStringLiteral("Command5"), QStringLiteral("図算出表(Excel)表示"), 0, 0,
                           2400, 420);
@@ -146,6 +145,8 @@ void Form33::connectControls() {
     connect(OUTRES, &QAction::triggered, this, [this] { openSaveDialog(kSaveRelationFormulas); });
     connect(ALLRES, &QAction::triggered, this, [this] { openSaveDialog(kSaveAllResults); });
     connect(SEIDO, &QAction::triggered, this, &Form33::openConditions);
+    connect(Command3, &QPushButton::clicked, this, [this] { openPlot(true); });
+    connect(GPP, &QAction::triggered, this, [this] { openPlot(false); });
     connect(SSEND1, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
     for (int k = 0; k < 4; ++k) {
         const auto list = static_cast<ListIndex>(k);
@@ -227,6 +228,23 @@ void Form33::openConditions() {
     Timer2->stop();
     setEnabled(false);
     windows_.conditions().open();
+}
+
+void Form33::openPlot(bool fromDrawButton) {
+    if (fromDrawButton) {
+        setButtonsEnabled(false);
+        Command3->setEnabled(false);
+    } else {
+        setEnabled(false);
+    }
+    windows_.plotScreen().openFromComputation(fromDrawButton);
+}
+
+void Form33::plotScreenClosed() {
+    Timer4->start();
+    setButtonsEnabled(true);
+    Command3->setEnabled(true);
+    showWindow(this);
 }
 
 void Form33::back() {

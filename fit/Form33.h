@@ -40,6 +40,7 @@ class Form33 : public QMainWindow, public ComputationScreenLink {
     void comeBack() override;
     void restartColourAnimation() override;
     void computationAborted() override;
+    void plotScreenClosed() override;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -73,6 +74,7 @@ class Form33 : public QMainWindow, public ComputationScreenLink {
     void openSaveDialog(qint16 saveKind);
     void showWorksheet(MessageField& box); // Command5 / lexcel
     void openConditions();                 // SEIDO
+    void openPlot(bool fromDrawButton);    // Command3 描 画 / GPP
     void back();                           // Command2 戻 る
     void showHelp();                       // Command4 ?
     void blinkPrompt();                    // Timer4

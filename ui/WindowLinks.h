@@ -174,6 +174,9 @@ class ComputationScreenLink : public WindowLink {
     // "中止" of the progress window: the running computation stops after its
     // current trial and the screen waits for "GO".
     virtual void computationAborted() = 0;
+    // The plot screen closed with "戻 る": the screen's buttons and blinking
+    // prompt come back with it.
+    virtual void plotScreenClosed() = 0;
 };
 
 // Form29, the calculation conditions.

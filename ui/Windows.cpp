@@ -24,8 +24,8 @@ QStringList Windows::missingWindows() const {
     check(csvSaveDialogLink, "Form84");
     check(progressLink, "GrForm35");
     check(imageWindowLink, "MDIForm20");
-    // The plot screen (Form70) and the print settings (Form8) join the check
-    // as they are built.
+    check(plotScreenLink, "Form70");
+    // The print settings (Form8) join the check as they are built.
     return missing;
 }
 

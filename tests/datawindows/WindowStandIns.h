@@ -149,6 +149,7 @@ struct ComputationScreenStandIn : QWidget, ComputationScreenLink {
     }
     void restartColourAnimation() override {}
     void computationAborted() override {}
+    void plotScreenClosed() override {}
 };
 
 // Form84: the keyboard entry's save dialog.

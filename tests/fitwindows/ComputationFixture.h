@@ -83,6 +83,15 @@ struct ComputationFixture {
 
     void start() const { button(screen(), "Command1")->click(); }
 
+    // A file written through a save dialog that is open: name, save button, "了解".
+    void saveThrough(QWidget* dialog, const QString& path) const {
+        QVERIFY(dialog->isVisible());
+        control<QLineEdit>(dialog, "Text1")->setText(path);
+        button(dialog, "Command4")->click();
+        button(dialog, "Command5")->click();
+        QVERIFY(!dialog->isVisible());
+    }
+
     // What the engine alone gives for the Lines the screen was handed.
     static SharedState engineResult(SharedState input) {
         input.WorkingFolder.clear();

@@ -1,0 +1,138 @@
+// The plot screen opened from a real computation: its opening steps, the
+// readouts, the copy to the clipboard, the way back, and the CSV dialog for
+// the plot's graph data and for keyboard entry's data.
+
+#include "core/CodePage932.h"
+#include "output/GraphDataCsv.h"
+#include "tests/fitwindows/ComputationFixture.h"
+#include "ui/PlotView.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+
+using namespace tracol;
+using testing::ComputationFixture;
+
+namespace {
+
+struct PlotFixture : ComputationFixture {
+    PlotFixture() {
+        openFromDataSetWindow();
+        start();
+    }
+    QWidget* plot() const { return windows.form70; }
+    PlotView* picture() const { return control<PlotView>(plot(), "Picture1"); }
+    QString field(int k) const { return controlText(plot(), QStringLiteral("Text%1").arg(k)); }
+    QLabel* label(const QString& name) const { return control<QLabel>(plot(), name); }
+    // A press on the plot at the picture position of graph values (x, y).
+    void pressAt(double x, double y, Qt::MouseButton button) const {
+        const QPointF twips = picture()->scene().mapping.toPicture(x, y);
+        QTest::mouseClick(picture(), button, {}, (twips / 15).toPoint());
+    }
+};
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestForm70 : public QObject {
+    Q_OBJECT
+  private slots:
+    void drawButtonOpensTheDataRangeAndComesBack() {
+        PlotFixture f;
+        f.button(f.screen(), "Command3")->click(); // 描 画
+        QVERIFY(f.plot()->isVisible());
+        QCOMPARE(f.plot()->windowTitle(), QStringLiteral("ＰＬＯＴ画面"));
+        QVERIFY(!f.button(f.screen(), "Command1")->isEnabled()); // the screen's buttons wait
+        QCOMPARE(f.field(1), QStringLiteral(" .7"));             // the data range
+        QCOMPARE(f.field(2), QStringLiteral(" 11.2"));
+        QVERIFY(!isControlChecked(f.plot(), "Check1")); // the main window's axes are linear
+        QVERIFY(f.picture()->hasPlot());
+        QVERIFY(!f.picture()->plotData().curves.empty()); // the fitting has run
+        QVERIFY(!f.label("Text5")->isVisible());          // "描 画" keeps the advice away
+        f.button(f.plot(), "Command2")->click();          // 戻 る
+        QVERIFY(!f.plot()->isVisible());
+        QVERIFY(f.screen()->isVisible() && f.button(f.screen(), "Command1")->isEnabled());
+    }
+
+    void theMenuShowsTheAdviceUntilItIsClicked() {
+        PlotFixture f;
+        f.menu("GPP");
+        QVERIFY(!f.screen()->isEnabled());
+        QVERIFY(f.label("Text5")->isVisible());
+        QTest::mouseClick(f.label("Text5"), Qt::LeftButton);
+        QVERIFY(!f.label("Text5")->isVisible());
+        f.button(f.plot(), "Command2")->click();
+        QVERIFY(f.screen()->isEnabled());
+        f.menu("GPP"); // clicked once: the advice stays away
+        QVERIFY(!f.label("Text5")->isVisible());
+    }
+
+    void rightButtonCopiesThePlotAndShowsThePickedPoint() {
+        PlotFixture f;
+        f.button(f.screen(), "Command3")->click();
+        QGuiApplication::clipboard()->clear();
+        const QString x = f.state.PointXText[1][3], y = f.state.PointYText[1][3];
+        f.pressAt(x.toDouble(), y.toDouble(), Qt::RightButton);
+        QVERIFY(!QGuiApplication::clipboard()->image().isNull());
+        QVERIFY(!f.label("Text6")->isVisible()); // the click readout is the left button's
+        QVERIFY(f.label("Text7")->isVisible());
+        QCOMPARE(f.label("Text7")->text(), " " + x + ",  " + y); // general texts, with their blanks
+        f.pressAt(x.toDouble(), y.toDouble(), Qt::LeftButton);
+        QVERIFY(f.label("Text6")->text().startsWith("X="));
+        QVERIFY(f.label("Text6")->isVisible());
+        QTest::mouseClick(f.label("Text6"), Qt::LeftButton);
+        QVERIFY(!f.label("Text6")->isVisible() && !f.label("Text7")->isVisible());
+    }
+
+    void anUnusableRangeDrawsNothing() {
+        PlotFixture f;
+        f.button(f.screen(), "Command3")->click();
+        const PlotData before = f.picture()->plotData();
+        control<QLineEdit>(f.plot(), "Text1")->setText("0");
+        control<QCheckBox>(f.plot(), "Check1")->click(); // a log X axis from 0
+        QCOMPARE(f.picture()->plotData().x.max, before.x.max);
+        QVERIFY(!f.picture()->plotData().x.log);
+        f.button(f.plot(), "Command3")->click(); // 標準座標 draws again
+        QCOMPARE(f.field(1), QStringLiteral(" .7"));
+        QVERIFY(!isControlChecked(f.plot(), "Check1"));
+    }
+
+    void graphDataCsvIsTheEnginesCsv() {
+        PlotFixture f;
+        f.button(f.screen(), "Command3")->click();
+        SharedState copy = f.state;
+        const QStringList expected = graphDataLines(copy);
+        f.button(f.plot(), "Command7")->click(); // CSV_File
+        QCOMPARE(control<QPushButton>(f.windows.form84, "Command4")->text(),
+                 QStringLiteral("ｸﾞﾗﾌﾃﾞｰﾀの保存"));
+        QCOMPARE(control<QLabel>(f.windows.form84, "Label2")->text(), QStringLiteral("ＣＳＶ"));
+        const QString path = f.folder.filePath("graph.csv");
+        f.saveThrough(f.windows.form84, path);
+        QVERIFY(f.plot()->isVisible() && f.plot()->isEnabled());
+        QCOMPARE(cp932::decode(fileBytes(path)).value_or(QString()), expected.join("\r\n") + "\r\n");
+    }
+
+    void keyboardDataSavedThroughTheCsvDialogLoadsBack() {
+        ComputationFixture f;
+        f.windows.form20->findChild<QAction*>("HENKOU1")->trigger();
+        control<QPlainTextEdit>(f.windows.form50, "Text2(0)")->setPlainText("1 2\n2 4.5\n3 7\n");
+        f.button(f.windows.form50, "Command6")->click(); // 全データ保存
+        QCOMPARE(control<QPushButton>(f.windows.form84, "Command4")->text(),
+                 QStringLiteral("キーボード入力データの保存"));
+        const QString path = f.folder.filePath("typed.dat");
+        f.saveThrough(f.windows.form84, path);
+        QVERIFY(f.windows.form50->isVisible() && f.windows.form50->isEnabled());
+        SharedState readBack;
+        QVERIFY(readDataSetFile(readBack, path).ok);
+        QCOMPARE(readBack.PointCount[1], qint16(3));
+        QCOMPARE(readBack.LineText[1], QStringLiteral("1 , 2\r\n2 , 4.5\r\n3 , 7\r\n"));
+    }
+};
+
+QTEST_MAIN(TestForm70)
+#include "tst_form70.moc"
