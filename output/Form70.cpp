@@ -67,7 +67,8 @@ void Form70::buildControls() {
     const QStringList rangeNames = {QStringLiteral("Xmin"), QStringLiteral("Xmax"), QStringLiteral("Ymin"),
                                     QStringLiteral("Ymax")};
     for (int k = 0; k < 4; ++k) {
-        makeLabel(this, QStringLiteral("Label%1").arg(k + 1), rangeNames[k], 0, 0, kLabelWidth);
+        rangeLabel_[k] =
+            makeLabel(this, QStringLiteral("Label%1").arg(k + 1), rangeNames[k], 0, 0, kLabelWidth);
         rangeBox_[k] = makeBox(this, QStringLiteral("Text%1").arg(k + 1), 0, 0, kFieldWidth);
     }
     Check1 = named(new QCheckBox(this), QStringLiteral("Check1"));

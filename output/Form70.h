@@ -71,6 +71,7 @@ class Form70 : public QWidget, public PlotScreenLink {
 
     PlotView* Picture1 = nullptr;          // the plot
     std::array<QLineEdit*, 4> rangeBox_{}; // Text1..Text4: Xmin, Xmax, Ymin, Ymax
+    std::array<QLabel*, 4> rangeLabel_{};  // Label1..Label4 beside them
     QCheckBox* Check1 = nullptr;           // logarithmic X axis
     QCheckBox* Check2 = nullptr;           // logarithmic Y axis
     QLabel* Label5 = nullptr;              // "Log" of X: a double click switches the readouts' hiding

@@ -2,11 +2,13 @@
 
 #include "core/CodePage932.h"
 #include "data/DataSetFile.h"
+#include "tests/common/FileLines.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
 #include <cmath>
 
 using namespace tracol;
@@ -173,16 +175,6 @@ void TestTracolFit::conditionRefusals() {
     QVERIFY(run.out.isEmpty());
 }
 
-QStringList readLines(const QString& file) {
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly))
-        return {};
-    QString text = cp932::decode(in.readAll()).value_or(QString());
-    if (text.endsWith(QStringLiteral("\r\n")))
-        text.chop(2);
-    return text.split(QStringLiteral("\r\n"));
-}
-
 void TestTracolFit::worksheetAndCsvAreWritten() {
     const QString worksheet = path("sheet.csv");
     const QString csv = path("graph.csv");
@@ -191,7 +183,7 @@ void TestTracolFit::worksheetAndCsvAreWritten() {
     QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
 
     // Two Lines: the straight-line layout, Parameter table from row 15.
-    const QStringList sheet = readLines(worksheet);
+    const QStringList sheet = tracol::testing::fileLines(worksheet);
     QCOMPARE(sheet.size(), 17);
     QVERIFY(sheet[0].startsWith(QStringLiteral("\"X=\",\" 5\",\"\",\"0.05\"")));
     QVERIFY(sheet[1].startsWith(QStringLiteral("\"Para=\",\" 1\"")));
@@ -200,7 +192,7 @@ void TestTracolFit::worksheetAndCsvAreWritten() {
     QCOMPARE(sheet[14], QStringLiteral("\"Parameter\",\"\",\"Flg\""));
 
     // Graph data: 8 + 9 data rows, then curve rows in the Line columns.
-    const QStringList graph = readLines(csv);
+    const QStringList graph = tracol::testing::fileLines(csv);
     QCOMPARE(graph.first(), QStringLiteral("X_Data,Data1,Data2,Line1,Line2"));
     QCOMPARE(graph[1], QStringLiteral("1.5,4.8275"));
     QCOMPARE(graph[9], QStringLiteral("1.5,,3.5625"));
@@ -297,7 +289,7 @@ void TestTracolFit::everyConditionEndToEnd() {
     QVERIFY(out.contains(QStringLiteral("  パラメータ 4 ＝ 7.5")));
 
     // The result file carries the printed lists unchanged.
-    const QStringList saved = readLines(result);
+    const QStringList saved = tracol::testing::fileLines(result);
     const qsizetype summary = saved.indexOf(QStringLiteral("＜計算結果サマリー＞"));
     const qsizetype equations = saved.indexOf(QStringLiteral("＜計算式表示＞"));
     const qsizetype relationTitle = saved.indexOf(QStringLiteral("＜関連式表示＞"));
@@ -306,10 +298,10 @@ void TestTracolFit::everyConditionEndToEnd() {
     QCOMPARE(saved.mid(summary + 1, equations - summary - 2), out.mid(0, equations - summary - 2));
 
     // Worksheet: 8 head rows, three rows per Line, the table title and one row per Line.
-    QCOMPARE(readLines(sheet).size(), 4 * 4 + 9);
+    QCOMPARE(tracol::testing::fileLines(sheet).size(), 4 * 4 + 9);
 
     // Graph data: 4 data columns by Line number, curve rows in the Line columns.
-    const QStringList rows = readLines(graph);
+    const QStringList rows = tracol::testing::fileLines(graph);
     QCOMPARE(rows.first(), QStringLiteral("X_Data,Data1,Data2,Data3,Data4,Line1,Line2,Line3,Line4"));
     const int dataRows = 16 + 23 + 30 + 37;
     for (int r = 1; r <= dataRows; ++r)

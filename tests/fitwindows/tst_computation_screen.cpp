@@ -5,6 +5,7 @@
 #include "ComputationFixture.h"
 #include "core/CodePage932.h"
 #include "output/WorksheetDisplay.h"
+#include "tests/common/FileLines.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -15,18 +16,9 @@
 
 using namespace tracol;
 using testing::ComputationFixture;
+using testing::fileLines;
 
 namespace {
-
-QStringList fileLines(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QString text = cp932::decode(file.readAll()).value_or(QString());
-    if (text.endsWith(QStringLiteral("\r\n")))
-        text.chop(2);
-    return text.split(QStringLiteral("\r\n"));
-}
 
 // Receives the desktop's "open" of files in place of the spreadsheet.
 class DesktopRecorder : public QObject {

@@ -5,6 +5,7 @@
 #include "core/CodePage932.h"
 #include "output/Worksheet.h"
 #include "output/WorksheetFile.h"
+#include "tests/common/FileLines.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,16 +37,6 @@ void addPlainLine(SharedState& state, int line, const QString& parameter, float 
 
 std::vector<QStringList> rowsOf(const SharedState& state) {
     return testing::splitCsv(worksheetLines(state));
-}
-
-QStringList readWorksheet(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QString text = cp932::decode(file.readAll()).value_or(QString());
-    if (text.endsWith(QStringLiteral("\r\n")))
-        text.chop(2);
-    return text.split(QStringLiteral("\r\n"));
 }
 
 } // namespace
@@ -292,7 +283,7 @@ void TestWorksheet::writesCodePage932WithCrLf() {
     const WorksheetWriteResult result = WriteWorksheet(state, dir.path());
     QVERIFY(result.ok);
     QCOMPARE(result.path, dir.filePath(QStringLiteral("Rrr.csv")));
-    QCOMPARE(readWorksheet(result.path), worksheetLines(state));
+    QCOMPARE(testing::fileLines(result.path), worksheetLines(state));
     QFile file(result.path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -327,7 +318,7 @@ void TestWorksheet::unwritableCharacterIsNamed() {
     QVERIFY(!file.AppendWorksheetLine(QStringLiteral("\"\u00E9\"")));
     QVERIFY(!file.finish());
     QCOMPARE(file.unwritableMessage(), QStringLiteral("「\u00E9」(U+00E9)はファイルに書けない文字です。"));
-    QCOMPARE(readWorksheet(path), QStringList{QStringLiteral("old")});
+    QCOMPARE(testing::fileLines(path), QStringList{QStringLiteral("old")});
 }
 
 void TestWorksheet::nothingToWriteKeepsOldWorksheet() {
@@ -335,12 +326,12 @@ void TestWorksheet::nothingToWriteKeepsOldWorksheet() {
     SharedState state;
     addPlainLine(state, 1, QStringLiteral("2"), 1.0f, 1);
     QVERIFY(WriteWorksheet(state, dir.path()).ok);
-    const QStringList before = readWorksheet(dir.filePath(QStringLiteral("Rrr.csv")));
+    const QStringList before = testing::fileLines(dir.filePath(QStringLiteral("Rrr.csv")));
     SharedState empty;
     const WorksheetWriteResult result = WriteWorksheet(empty, dir.path());
     QVERIFY(!result.ok);
     QVERIFY(!result.errorText.isEmpty());
-    QCOMPARE(readWorksheet(dir.filePath(QStringLiteral("Rrr.csv"))), before);
+    QCOMPARE(testing::fileLines(dir.filePath(QStringLiteral("Rrr.csv"))), before);
 }
 
 void TestWorksheet::workingFolderIsWritable() {
