@@ -51,7 +51,7 @@ QString loadDataSetFile(SharedState& state, Windows& windows, const QString& pat
     if (state.OpenPurpose == kOpenDataFromMain)
         dataSet.takeMainWindowsPlace();
     dataSet.comeBack();
-    windows.openDialog().window().close();
+    windows.openDialog().window().hide();
     if (outcome.pointsBeyondLimit)
         dataSet.showMessage(kOnlyFirstPointsNotice);
     return QString();

@@ -10,6 +10,7 @@
 #include "ui/Timers.h"
 #include "ui/WidgetLook.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -189,7 +190,7 @@ void Form22::decide() {
     else if (purpose == kOpenDataFromDataSet || purpose == kOpenDataFromMain)
         done = openDataSet();
     if (done) {
-        close();
+        hide();
         // No dialog is pending any more: the base check boxes redraw the marks again.
         state_.OpenPurpose = kOpenNothing;
     }
@@ -199,7 +200,7 @@ void Form22::back() {
     rememberedPosition_ = pos();
     message_->hide();
     returnToCaller(state_.OpenPurpose);
-    close();
+    hide();
     // No dialog is pending any more: the base check boxes redraw the marks again.
     state_.OpenPurpose = kOpenNothing;
 }
@@ -210,7 +211,7 @@ void Form22::cancel() {
     state_.DataPattern = kInitialDataPattern;
     state_.OpenPurpose = kOpenNothing;
     returnToCaller(purpose);
-    close();
+    hide();
 }
 
 void Form22::returnToCaller(int purpose) {
@@ -233,6 +234,13 @@ void Form22::returnToCaller(int purpose) {
         showWindow(&main);
         break;
     }
+}
+
+void Form22::closeEvent(QCloseEvent* event) {
+    // Closing through the frame is "戻 る": the window that opened the dialog
+    // waits disabled for it.
+    event->accept();
+    back();
 }
 
 bool Form22::eventFilter(QObject* watched, QEvent* event) {

@@ -39,6 +39,7 @@ class Form22 : public QWidget, public OpenDialogLink {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

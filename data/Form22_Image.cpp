@@ -55,7 +55,7 @@ bool Form22::loadImage() {
     MainWindowLink& main = windows_.mainWindow();
     main.selectLine(1);
     main.takeNewImage();
-    close();
+    hide();
     state_.OpenPurpose = kOpenNothing;
     return true;
 }

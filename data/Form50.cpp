@@ -12,6 +12,7 @@
 #include "ui/WidgetLook.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -318,6 +319,12 @@ void Form50::back() {
     image.setCursor(Qt::CrossCursor);
     windows_.mainWindow().comeBackFromKeyboardEntry();
     hide();
+}
+
+void Form50::closeEvent(QCloseEvent* event) {
+    // Closing through the frame is "戻る": the main window waits hidden.
+    event->accept();
+    back();
 }
 
 void Form50::showMessage(const QString& message) {

@@ -12,6 +12,7 @@
 #include "ui/WidgetLook.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -190,6 +191,12 @@ void SaveDialog::applyPattern() {
     File1->setPattern(rememberedPattern());
 }
 
+void SaveDialog::closeEvent(QCloseEvent* event) {
+    // Closing through the frame is "戻る": the window that asked waits disabled.
+    event->accept();
+    back();
+}
+
 bool SaveDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Text1 && event->type() == QEvent::MouseButtonPress)
         nameClicked();
@@ -244,7 +251,7 @@ void SaveDialog::writeFile() {
     }
     showConfirmButtons(false);
     returnToCaller();
-    close();
+    hide();
 }
 
 void SaveDialog::refuse() {
@@ -257,13 +264,13 @@ void SaveDialog::back() {
     positionRemembered_ = true;
     message_->hide();
     returnToCaller();
-    close();
+    hide();
 }
 
 void SaveDialog::cancel() {
     rememberedPattern() = initialPattern();
     returnToCaller();
-    close();
+    hide();
 }
 
 void SaveDialog::showMessage(const QString& message, const QColor& color) {

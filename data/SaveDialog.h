@@ -45,6 +45,7 @@ class SaveDialog : public QWidget {
     void showMessage(const QString& message, const QColor& color);
 
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     SharedState& state_;

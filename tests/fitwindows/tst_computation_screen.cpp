@@ -237,6 +237,46 @@ class TestComputationScreen : public QObject {
         QCOMPARE(box->text(), message);
     }
 
+    // A window closed through its frame gives control back: the user is never
+    // left with only disabled or hidden windows.
+    void closingThroughTheFrameReturnsToTheOpener_data() {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("open dialog") << "Form22";
+        QTest::newRow("save dialog") << "Form24";
+        QTest::newRow("CSV dialog") << "Form84";
+        QTest::newRow("keyboard entry") << "Form50";
+    }
+    void closingThroughTheFrameReturnsToTheOpener() {
+        QFETCH(QString, window);
+        ComputationFixture f;
+        QWidget* opener = nullptr;
+        if (window == "Form22") {
+            f.windows.form20->findChild<QAction*>("FFRD")->trigger();
+            opener = f.windows.form20;
+        } else if (window == "Form24") {
+            f.openFromDataSetWindow();
+            f.start();
+            f.menu("ALLRES");
+            opener = f.screen();
+        } else if (window == "Form84") {
+            f.windows.form20->findChild<QAction*>("HENKOU1")->trigger();
+            control<QPlainTextEdit>(f.windows.form50, "Text2(0)")->setPlainText("1,2\n2,3\n3,5\n");
+            f.button(f.windows.form50, "Command6")->click();
+            opener = f.windows.form50;
+        } else {
+            f.windows.form20->findChild<QAction*>("HENKOU1")->trigger();
+            opener = f.windows.form20;
+        }
+        QWidget* closed = window == "Form22"   ? f.windows.form22.data()
+                          : window == "Form24" ? f.windows.form24.data()
+                          : window == "Form84" ? f.windows.form84.data()
+                                               : f.windows.form50.data();
+        QVERIFY(closed->isVisible());
+        QVERIFY(closed->close());
+        QVERIFY(!closed->isVisible());
+        QVERIFY(opener->isVisible() && opener->isEnabled());
+    }
+
     void closingTheScreenEndsTheProgram() {
         ComputationFixture f;
         f.openFromDataSetWindow();
