@@ -32,7 +32,7 @@ StartCommandLine parseStartCommandLine(const QStringList& arguments) {
     StartParser start;
     StartCommandLine line;
     const bool parsed = start.parser.parse(arguments);
-    line.help = start.parser.isSet(start.help);
+    line.help = start.parser.isSet(start.help) || start.parser.isSet(QStringLiteral("help-all"));
     line.version = start.parser.isSet(start.version);
     const QStringList files = start.parser.positionalArguments();
     if (!parsed)

@@ -7,7 +7,7 @@
 namespace tracol {
 
 struct StartCommandLine {
-    bool help = false;    // --help, -h
+    bool help = false;    // --help, -h, --help-all
     bool version = false; // --version, -v
     QString file;         // FILE: an image or a data-set file to open at the start
     QString error;        // empty when the command line is usable
