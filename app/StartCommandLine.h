@@ -17,7 +17,7 @@ struct StartCommandLine {
 // are recognised even when the rest of the line is refused.
 StartCommandLine parseStartCommandLine(const QStringList& arguments);
 
-// The text --help prints; the application's name and version are set.
+// The text --help prints, once the application's name and version are set.
 QString startHelpText();
 
 } // namespace tracol

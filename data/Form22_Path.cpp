@@ -46,7 +46,7 @@ bool Form22::openPath(const QString& path) {
         imageWindow.setEnabled(false);
     windows_.mainWindow().window().setEnabled(false);
     if (!image)
-        state_.SamplingActive = true;
+        state_.SamplingActive = true; // as its "数値ﾃﾞｰﾀの呼込み" does
     open(image ? kOpenImage : kOpenDataFromMain);
     Text1->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     decide();
