@@ -42,13 +42,15 @@ ApplicationWindows::~ApplicationWindows() {
         owned_.pop_back();
 }
 
-void ApplicationWindows::start() {
+void ApplicationWindows::start(const QString& startFile) {
     // Every window another may ask for is there before the user can ask.
     if (const QStringList missing = windows_.missingWindows(); !missing.isEmpty())
         qFatal("Tracol: windows not built: %s", qPrintable(missing.join(u' ')));
     auto* main = qobject_cast<Form20*>(windows_.form20.data());
     main->load();
     main->show();
+    if (!startFile.isEmpty())
+        windows_.openDialog().openPath(startFile);
 }
 
 } // namespace tracol

@@ -21,8 +21,9 @@ class ApplicationWindows {
     ApplicationWindows& operator=(const ApplicationWindows&) = delete;
 
     // The start of the program: the main window loads (showing the image
-    // window) and is shown.
-    void start();
+    // window) and is shown. A file named on the command line (`startFile`)
+    // is then opened as the open dialog opens it.
+    void start(const QString& startFile = QString());
 
   private:
     Windows& windows_;

@@ -49,6 +49,10 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
             options.help = true;
             continue;
         }
+        if (argument == QLatin1String("--version")) {
+            options.version = true;
+            continue;
+        }
         if (argument == QLatin1String("--trace")) {
             options.trace = true;
             continue;
@@ -70,7 +74,7 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
             return parsed;
         }
     }
-    if (options.help)
+    if (options.help || options.version)
         return parsed;
     if (positional.size() != 1) {
         parsed.error = positional.isEmpty() ? QStringLiteral("no DATAFILE given")
@@ -128,6 +132,7 @@ Output:
                      all the same, with "拡張子がCSVではない。ＯＫ？" on
                      standard error)
   --help             print this text
+  --version          print the version of tracol-fit
 
 An option's value may also follow an equals sign (--mode=1); "--" ends the
 options, so that a DATAFILE may begin with "--". A Line with more than 100

@@ -28,6 +28,7 @@ struct FitOptions {
     QString csvPath;                       // --csv FILE: graph data
     QString dataFile;                      // DATAFILE
     bool help = false;                     // --help
+    bool version = false;                  // --version
 };
 
 struct ParsedCommandLine {

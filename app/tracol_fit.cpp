@@ -3,6 +3,7 @@
 
 #include "FitCommand.h"
 #include "FitCommandLine.h"
+#include "TracolVersion.h"
 
 #include <QCoreApplication>
 #include <QStringConverter>
@@ -13,6 +14,7 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tracol-fit"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(tracol::kTracolVersion));
 
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -27,6 +29,10 @@ int main(int argc, char** argv) {
     }
     if (parsed.options.help) {
         out << helpText();
+        return kExitOk;
+    }
+    if (parsed.options.version) {
+        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
         return kExitOk;
     }
     const int status = runFitCommand(parsed.options, out, err);

@@ -33,6 +33,7 @@ class Form22 : public QWidget, public OpenDialogLink {
     // OpenDialogLink
     QWidget& window() override { return *this; }
     void open(qint16 openPurpose) override;
+    bool openPath(const QString& path) override; // Form22_Path.cpp
 
     static inline const QString kBadFileName = QStringLiteral("ファイル名が不正");
     static inline const QString kDriveNotReady = QStringLiteral("ドライブの準備が出来ていません");

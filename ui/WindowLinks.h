@@ -136,6 +136,11 @@ class OpenDialogLink : public WindowLink {
   public:
     // Sets OpenPurpose and shows the dialog (the caller has disabled itself).
     virtual void open(qint16 openPurpose) = 0;
+    // Opens a file named outside the dialog (on the command line) as "決定"
+    // opens it: an image for the image window, any other file as a data-set
+    // file asked for by the main window. False when it cannot be opened: the
+    // dialog then stays open and shows why.
+    virtual bool openPath(const QString& path) = 0;
 };
 
 // Form24, the save dialog for data sets and result files.

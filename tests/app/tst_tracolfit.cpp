@@ -61,6 +61,7 @@ class TestTracolFit : public QObject {
   private slots:
     void initTestCase();
     void helpDescribesEverything();
+    void versionIsTheProjects();
     void commandLineRefusals_data();
     void commandLineRefusals();
     void fileRefusals_data();
@@ -104,6 +105,12 @@ void TestTracolFit::helpDescribesEverything() {
     // Every output the command writes is described as available.
     QVERIFY2(!run.out.contains(QLatin1String("not available")), qPrintable(run.out));
     QVERIFY(run.out.contains(QStringLiteral("--mode=1")));
+}
+
+void TestTracolFit::versionIsTheProjects() {
+    const Run run = runFit({"--version"});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, QStringLiteral("tracol-fit " TRACOL_VERSION "\n"));
 }
 
 void TestTracolFit::commandLineRefusals_data() {

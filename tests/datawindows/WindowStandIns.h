@@ -126,6 +126,7 @@ struct OpenDialogStandIn : QWidget, OpenDialogLink {
         purpose = openPurpose;
         show();
     }
+    bool openPath(const QString&) override { return false; }
 };
 
 // Form33: opened by the data windows, shown and told who opened it.
