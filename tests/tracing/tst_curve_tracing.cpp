@@ -20,6 +20,9 @@ double wavy(double x) {
 double rising(double x) {
     return 1.3 + 0.75 * x;
 }
+double flattening(double x) {
+    return 2 + 6 * (1 - std::exp(-x / 3)) + 0.8 * std::sin(1.3 * x);
+}
 double peakOnTop(double x) {
     return 10 - 0.3 * (x - 5.4) * (x - 5.4);
 }
@@ -41,7 +44,8 @@ enum class Scene {
     UnderSameColour,
     LogLog,
     AlongCurve,
-    PeakOnTop
+    PeakOnTop,
+    GridUnderClick,
 };
 
 drawn::Graph graphOf(Scene scene) {
@@ -60,6 +64,9 @@ drawn::Graph graphOf(Scene scene) {
         break;
     case Scene::Dotted:
         g.curves = {curve(wavy, blue, 2, Qt::DotLine), curve(rising, red, 1.5)};
+        break;
+    case Scene::GridUnderClick: // nearly level where it crosses the grid line at X = 2
+        g.curves = {curve(flattening, Qt::black, 1), curve(rising, red, 1.5)};
         break;
     case Scene::PeakOnTop:
         g.curves = {curve(peakOnTop, blue, 2), curve(rising, red, 1.5)};
@@ -84,11 +91,11 @@ drawn::Graph graphOf(Scene scene) {
     return g;
 }
 
-// The pixel of the curve at 40 % of its X range that shows its colour,
-// moved `off` pixels down as a hasty click would be.
-QPoint clickOn(const QImage& image, const drawn::Graph& g, int off) {
+// The pixel of the curve at `percent` of its X range that shows its
+// colour, moved `off` pixels down as a hasty click would be.
+QPoint clickOn(const QImage& image, const drawn::Graph& g, int off, int percent = 40) {
     const std::vector<QPointF> path = g.pixelPath(g.curves.front(), 2000);
-    for (size_t i = path.size() * 2 / 5; i < path.size(); ++i) {
+    for (size_t i = path.size() * percent / 100; i < path.size(); ++i) {
         const QPoint p(qRound(path[i].x()), qRound(path[i].y()));
         if (qGray(image.pixel(p)) < 150 || qAbs(qRed(image.pixel(p)) - qBlue(image.pixel(p))) > 80)
             return p + QPoint(0, off);
@@ -111,25 +118,28 @@ void TestCurveTracing::pointsLieOnTheCurve_data() {
     QTest::addColumn<Scene>("scene");
     QTest::addColumn<QString>("format");
     QTest::addColumn<int>("off");
-    QTest::newRow("solid 1 px, click 2 px off") << Scene::Solid1 << "PNG" << 2;
-    QTest::newRow("solid 3 px, JPEG") << Scene::Solid3Jpeg << "JPG" << 1;
-    QTest::newRow("dashed, a curve on top, JPEG") << Scene::DashedUnderBlack << "JPG" << 1;
-    QTest::newRow("dotted") << Scene::Dotted << "PNG" << 0;
-    QTest::newRow("crossed by a curve of its colour") << Scene::UnderSameColour << "JPG" << 1;
-    QTest::newRow("log-log axes, evenly in log X") << Scene::LogLog << "JPG" << 1;
-    QTest::newRow("evenly along the curve") << Scene::AlongCurve << "JPG" << 1;
-    QTest::newRow("touching the top of the frame") << Scene::PeakOnTop << "JPG" << 1;
+    QTest::addColumn<int>("percent"); // of the X range, where the click lies
+    QTest::newRow("solid 1 px, click 2 px off") << Scene::Solid1 << "PNG" << 2 << 40;
+    QTest::newRow("click where a grid line crosses") << Scene::GridUnderClick << "PNG" << -2 << 20;
+    QTest::newRow("solid 3 px, JPEG") << Scene::Solid3Jpeg << "JPG" << 1 << 40;
+    QTest::newRow("dashed, a curve on top, JPEG") << Scene::DashedUnderBlack << "JPG" << 1 << 40;
+    QTest::newRow("dotted") << Scene::Dotted << "PNG" << 0 << 40;
+    QTest::newRow("crossed by a curve of its colour") << Scene::UnderSameColour << "JPG" << 1 << 40;
+    QTest::newRow("log-log axes, evenly in log X") << Scene::LogLog << "JPG" << 1 << 40;
+    QTest::newRow("evenly along the curve") << Scene::AlongCurve << "JPG" << 1 << 40;
+    QTest::newRow("touching the top of the frame") << Scene::PeakOnTop << "JPG" << 1 << 40;
 }
 
 void TestCurveTracing::pointsLieOnTheCurve() {
     QFETCH(Scene, scene);
     QFETCH(QString, format);
     QFETCH(int, off);
+    QFETCH(int, percent);
     const drawn::Graph g = graphOf(scene);
     const QImage image = drawn::throughFile(drawn::draw(g), qPrintable(format), 75);
     const TracingPicture picture(image);
     TracingRequest request;
-    request.click = clickOn(image, g, off);
+    request.click = clickOn(image, g, off, percent);
     request.plotArea = plotAreaOf(g.calibration());
     const TracedCurve traced = traceCurve(picture.pixels(), request);
     QCOMPARE(tracingRefusalMessage(traced.refusal), QString());
