@@ -61,8 +61,8 @@ struct TracedCurve {
 // x (PixXmin) to Xmax's x, from Ymax's y (PixYmax) to the origin's y.
 QRectF plotAreaOf(const SharedState& state);
 
-// Colours of a plot area in which a curve can be traced at most; beyond this
-// share the colour is a fill or the background.
+// The largest share of the plot area that the colour of a curve covers; a
+// colour covering more is a fill or a background, not a curve.
 inline constexpr double kMaxCurveAreaShare = 0.2;
 
 TracedCurve traceCurve(const TracingImage& image, const TracingRequest& request);

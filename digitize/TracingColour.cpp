@@ -40,14 +40,12 @@ double CurveColour::membership(quint32 argb) const {
 
 namespace {
 
-// A grid over the area with at most about `budget` points.
-struct SampleGrid {
-    int step;
-    explicit SampleGrid(const QRect& area, double budget = 250000) {
-        const double cells = double(area.width()) * area.height();
-        step = std::max(1, int(std::ceil(std::sqrt(cells / budget))));
-    }
-};
+// The step of a grid over the area with at most about 250 000 points, which
+// tells the colours of a large scan apart as well as all its pixels would.
+int sampleStep(const QRect& area) {
+    const double cells = double(area.width()) * area.height();
+    return std::max(1, int(std::ceil(std::sqrt(cells / 250000))));
+}
 
 QRect clipped(const TracingImage& image, const QRect& area) {
     return area.intersected(QRect(0, 0, image.width, image.height));
@@ -66,7 +64,7 @@ Rgb mostCommonColour(const TracingImage& image, const QRect& area) {
         double r = 0, g = 0, b = 0;
     };
     std::vector<Bin> bins(4096);
-    const int step = SampleGrid(box).step;
+    const int step = sampleStep(box);
     for (int y = box.top(); y <= box.bottom(); y += step) {
         for (int x = box.left(); x <= box.right(); x += step) {
             const quint32 p = image.pixel(x, y);
@@ -87,7 +85,7 @@ double areaShare(const TracingImage& image, const QRect& area, const CurveColour
     const QRect box = clipped(image, area);
     if (box.isEmpty())
         return 0;
-    const int step = SampleGrid(box).step;
+    const int step = sampleStep(box);
     long long samples = 0, onCurve = 0;
     for (int y = box.top(); y <= box.bottom(); y += step) {
         for (int x = box.left(); x <= box.right(); x += step) {
