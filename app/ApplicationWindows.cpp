@@ -12,6 +12,7 @@
 #include "fit/Form29.h"
 #include "fit/Form33.h"
 #include "fit/GrForm35.h"
+#include "output/Form8.h"
 
 namespace tracol {
 
@@ -32,6 +33,8 @@ ApplicationWindows::ApplicationWindows(SharedState& state, Windows& windows) : w
     owned_.emplace_back(std::make_unique<Form33>(state, windows));
     owned_.emplace_back(std::make_unique<Form29>(state, windows));
     owned_.emplace_back(std::make_unique<GrForm35>(state, windows));
+    // Output: the print settings, with the printer they are for.
+    owned_.emplace_back(std::make_unique<Form8>(state, windows));
 }
 
 ApplicationWindows::~ApplicationWindows() {

@@ -1,12 +1,15 @@
 #include "fit/Form33.h"
 
 #include "fit/Conditions.h"
+#include "output/PrintReport.h"
 #include "output/WorksheetDisplay.h"
 #include "ui/ControlFactory.h"
 #include "ui/DetachChildren.h"
 #include "ui/MessageField.h"
 #include "ui/Platform.h"
+#include "ui/PrintOutput.h"
 #include "ui/TextListBox.h"
+#include "ui/TextPrinting.h"
 #include "ui/Timers.h"
 #include "ui/Twips.h"
 #include "ui/WidgetLook.h"
@@ -74,9 +77,8 @@ void Form33::buildMenus() {
     SEIDO = action(OPT, QStringLiteral("SEIDO"), QStringLiteral("計算処理条件設定"));
     GPP = action(OPT, QStringLiteral("GPP"), QStringLiteral("処理結果の描画"));
     lexcel = action(OPT, QStringLiteral("lexcel"), QStringLiteral("図読取表（Excel）表示"));
-    // The plot screen and printing come with their own windows.
-    for (QAction* later : {GPP, PPSET, PROUTX})
-        later->setEnabled(false);
+    // The plot screen comes with its own window.
+    GPP->setEnabled(false);
 }
 
 void Form33::buildControls() {
@@ -146,6 +148,8 @@ void Form33::connectControls() {
     connect(OUTRES, &QAction::triggered, this, [this] { openSaveDialog(kSaveRelationFormulas); });
     connect(ALLRES, &QAction::triggered, this, [this] { openSaveDialog(kSaveAllResults); });
     connect(SEIDO, &QAction::triggered, this, &Form33::openConditions);
+    connect(PPSET, &QAction::triggered, this, &Form33::openPrintSettings);
+    connect(PROUTX, &QAction::triggered, this, &Form33::printReport);
     connect(SSEND1, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
     for (int k = 0; k < 4; ++k) {
         const auto list = static_cast<ListIndex>(k);
@@ -227,6 +231,17 @@ void Form33::openConditions() {
     Timer2->stop();
     setEnabled(false);
     windows_.conditions().open();
+}
+
+void Form33::openPrintSettings() {
+    setEnabled(false);
+    windows_.printSettings().openFrom(kCallerComputation);
+}
+
+void Form33::printReport() {
+    const PrintedText report = resultReport(state_).text;
+    windows_.printOutput().print(textDocument(report, QStringLiteral("Tracol_Report")), *this,
+                                 kCallerComputation);
 }
 
 void Form33::back() {

@@ -24,8 +24,9 @@ QStringList Windows::missingWindows() const {
     check(csvSaveDialogLink, "Form84");
     check(progressLink, "GrForm35");
     check(imageWindowLink, "MDIForm20");
-    // The plot screen (Form70) and the print settings (Form8) join the check
-    // as they are built.
+    check(printSettingsLink, "Form8");
+    check(printOutputService, "Form8");
+    // The plot screen (Form70) joins the check as it is built.
     return missing;
 }
 
