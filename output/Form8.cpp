@@ -110,6 +110,9 @@ void Form8::buildControls() {
     List2 = makeList(this, QStringLiteral("List2"), 3240, 1320, 1680, 1200);
     for (int size = kSmallestPrintSize; size <= kLargestPrintSize; ++size)
         List2->addItem(sizeEntry(size));
+    QFont monospaced = List2->font(); // the sizes right-aligned
+    monospaced.setFamily(installedPrintFamily(kPrintFontNames[1]));
+    List2->setFont(monospaced);
     Text2 = makeBox(this, QStringLiteral("Text2"), 3240, 2580, 1680, 330);
     for (QLineEdit* box : {Text1, Text2})
         box->setReadOnly(true);
