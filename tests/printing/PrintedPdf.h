@@ -6,6 +6,7 @@
 
 #include "ui/PrintOutput.h"
 
+#include <QImage>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -72,6 +73,33 @@ inline double wordLeft(const QString& file, const QString& word) {
                                      QRegularExpression::escape(word) + QStringLiteral("</word>"));
     const QRegularExpressionMatch match = pattern.match(boxes);
     return match.hasMatch() ? match.captured(1).toDouble() : -1;
+}
+
+// Where page 1 holds ink, rendered at 100 dots per inch: the box around every
+// dark pixel and the number of pixel rows with one. Two files that print
+// the same lines at the same places give nearly the same, whatever their
+// fonts became inside.
+struct Ink {
+    QRect box;
+    int rows = 0;
+};
+inline Ink inkOfFirstPage(const QString& file) {
+    QTemporaryDir folder;
+    const QString stem = folder.filePath(QStringLiteral("page"));
+    popplerOutput(QStringLiteral("pdftoppm"),
+                  {"-gray", "-r", "100", "-f", "1", "-l", "1", "-singlefile", file, stem});
+    const QImage page(stem + QStringLiteral(".pgm"));
+    Ink ink;
+    for (int y = 0; y < page.height(); ++y) {
+        bool dark = false;
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 192) {
+                ink.box |= QRect(x, y, 1, 1);
+                dark = true;
+            }
+        ink.rows += dark;
+    }
+    return ink;
 }
 
 // A printer that writes every document into a PDF file of its own, print1.pdf, print2.pdf, ...
