@@ -13,6 +13,7 @@
 #include "fit/Form33.h"
 #include "fit/GrForm35.h"
 #include "output/Form70.h"
+#include "output/Form8.h"
 
 namespace tracol {
 
@@ -35,6 +36,8 @@ ApplicationWindows::ApplicationWindows(SharedState& state, Windows& windows) : w
     owned_.emplace_back(std::make_unique<GrForm35>(state, windows));
     // Output: the plot screen.
     owned_.emplace_back(std::make_unique<Form70>(state, windows));
+    // Output: the print settings, with the printer they are for.
+    owned_.emplace_back(std::make_unique<Form8>(state, windows));
 }
 
 ApplicationWindows::~ApplicationWindows() {

@@ -22,6 +22,7 @@ enum SaveKindValue : qint16 {
     kSaveRelationFormulas = 2, // 計算ﾌﾟﾛｸﾞﾗﾑの保存: the lines of List4
     kSaveAllResults = 4,       // 計算結果全保存: data sets, List2, List3, List4
     kSaveHistory = 5,          // 履歴保存: the lines of List1
+    kSavePrintedPages = 6,     // 印刷内容のPDF保存: pages that found no printer, as a PDF file
 };
 
 // SaveCaller, ComputeCaller, KeyboardCaller and the opener of the print

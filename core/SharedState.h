@@ -13,6 +13,7 @@
 // image's own pixels (pixel x 15) and are held in 32-bit integers or floats so
 // that images wider than 32767 twips never wrap.
 
+#include "core/PrintSettings.h"
 #include "core/Purposes.h"
 #include "core/TextLineList.h"
 
@@ -186,6 +187,9 @@ struct SharedState {
     QString DataPattern = kInitialDataPattern;   // file pattern of the dialogs for data sets
     QString RememberedDrive;                     // drive of the last directory change in a dialog
     QString RememberedDirectory;                 // directory of that change
+
+    // ---- Printing ------------------------------------------------------------------
+    PrintSettings printSettings; // font, size, paper, orientation, the last graph, annotations
 };
 
 // The Reset step of the main window: forget the base points and the

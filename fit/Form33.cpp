@@ -1,12 +1,15 @@
 #include "fit/Form33.h"
 
 #include "fit/Conditions.h"
+#include "output/PrintReport.h"
 #include "output/WorksheetDisplay.h"
 #include "ui/ControlFactory.h"
 #include "ui/DetachChildren.h"
 #include "ui/MessageField.h"
 #include "ui/Platform.h"
+#include "ui/PrintOutput.h"
 #include "ui/TextListBox.h"
+#include "ui/TextPrinting.h"
 #include "ui/Timers.h"
 #include "ui/Twips.h"
 #include "ui/WidgetLook.h"
@@ -74,9 +77,6 @@ void Form33::buildMenus() {
     SEIDO = action(OPT, QStringLiteral("SEIDO"), QStringLiteral("計算処理条件設定"));
     GPP = action(OPT, QStringLiteral("GPP"), QStringLiteral("処理結果の描画"));
     lexcel = action(OPT, QStringLiteral("lexcel"), QStringLiteral("図読取表（Excel）表示"));
-    // Printing comes with its own windows.
-    for (QAction* later : {PPSET, PROUTX})
-        later->setEnabled(false);
 }
 
 void Form33::buildControls() {
@@ -147,6 +147,8 @@ void Form33::connectControls() {
     connect(SEIDO, &QAction::triggered, this, &Form33::openConditions);
     connect(Command3, &QPushButton::clicked, this, [this] { openPlot(true); });
     connect(GPP, &QAction::triggered, this, [this] { openPlot(false); });
+    connect(PPSET, &QAction::triggered, this, &Form33::openPrintSettings);
+    connect(PROUTX, &QAction::triggered, this, &Form33::printReport);
     connect(SSEND1, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
     for (int k = 0; k < 4; ++k) {
         const auto list = static_cast<ListIndex>(k);
@@ -245,6 +247,17 @@ void Form33::plotScreenClosed() {
     setButtonsEnabled(true);
     Command3->setEnabled(true);
     showWindow(this);
+}
+
+void Form33::openPrintSettings() {
+    setEnabled(false);
+    windows_.printSettings().openFrom(kCallerComputation);
+}
+
+void Form33::printReport() {
+    const PrintedText report = resultReport(state_).text;
+    windows_.printOutput().print(textDocument(report, QStringLiteral("Tracol_Report")), *this,
+                                 kCallerComputation);
 }
 
 void Form33::back() {

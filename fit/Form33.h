@@ -4,7 +4,7 @@
 // prepared; four lists show the trace (List1), the details of the stored
 // equations (List2), the equations per X interval (List3) and the report of
 // conditions and relations (List4). Menus save the results, change the
-// conditions and show the worksheet.
+// conditions, print and show the worksheet.
 
 #include "core/SharedState.h"
 #include "ui/Windows.h"
@@ -75,6 +75,8 @@ class Form33 : public QMainWindow, public ComputationScreenLink {
     void showWorksheet(MessageField& box); // Command5 / lexcel
     void openConditions();                 // SEIDO
     void openPlot(bool fromDrawButton);    // Command3 描 画 / GPP
+    void openPrintSettings();              // PPSET
+    void printReport();                    // PROUTX
     void back();                           // Command2 戻 る
     void showHelp();                       // Command4 ?
     void blinkPrompt();                    // Timer4

@@ -6,6 +6,7 @@
 #include "ui/ControlFactory.h"
 #include "ui/DetachChildren.h"
 #include "ui/Platform.h"
+#include "ui/PlotPrinting.h"
 #include "ui/PlotView.h"
 #include "ui/Timers.h"
 #include "ui/Twips.h"
@@ -92,9 +93,6 @@ void Form70::buildControls() {
     Command9 = button(QStringLiteral("Command9"), QStringLiteral("関連式出力"), kButtonWidth);
     Command10 = button(QStringLiteral("Command10"), QStringLiteral("？"), kSmallButton);
     Command11 = button(QStringLiteral("Command11"), QStringLiteral("！"), kSmallButton);
-    // Printing comes with its own windows.
-    for (QPushButton* later : {Command5, Command6, Command8, Command9})
-        later->setEnabled(false);
 
     Text5 = makeNoteField(this, QStringLiteral("Text5"), kAdviceText, 0, 0, 3300, 2900);
     Text5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -120,6 +118,11 @@ void Form70::connectControls() {
     connect(Command3, &QPushButton::clicked, this, &Form70::standardRange);
     connect(Command4, &QPushButton::clicked, this, &Form70::showParameters);
     connect(Command7, &QPushButton::clicked, this, &Form70::writeCsv);
+    connect(Command5, &QPushButton::clicked, this, &Form70::printGraphPage);
+    connect(Command6, &QPushButton::clicked, this, &Form70::printWindow);
+    connect(Command8, &QPushButton::clicked, this, &Form70::openPrintSettings);
+    connect(Command9, &QPushButton::clicked, this,
+            [this] { printRelationFormulas(state_, windows_, *this); });
     connect(Command10, &QPushButton::clicked, this, &Form70::showHelp);
     connect(Command11, &QPushButton::clicked, this, &Form70::switchAutoHide);
     // A click on a Log box redraws as "再 描 画"; boxes set while opening do not.
@@ -252,14 +255,18 @@ bool Form70::rangeUsable() const {
 
 // ---- Drawing --------------------------------------------------------------------------
 
-void Form70::drawPlot() {
+PlotRequest Form70::plotRequest() const {
     PlotRequest request;
     request.range = rangeTexts();
     request.logXChecked = Check1->isChecked();
     request.logYChecked = Check2->isChecked();
     request.showParameters = ParaShown;
     request.fittingRun = state_.ComputationCompleted;
-    Picture1->setPlotData(gatherPlotData(state_, request));
+    return request;
+}
+
+void Form70::drawPlot() {
+    Picture1->setPlotData(gatherPlotData(state_, plotRequest()));
 }
 
 void Form70::redraw() {
@@ -295,6 +302,32 @@ void Form70::writeCsv() {
     setEnabled(false);
     windows_.mainWindow().window().hide();
     windows_.csvSaveDialog().open(kCsvPurposeGraphData, QStringLiteral("ｸﾞﾗﾌﾃﾞｰﾀの保存"));
+}
+
+// ---- Printing -----------------------------------------------------------------------
+
+void Form70::printGraphPage() {
+    Text5->hide();
+    hideReadouts();
+    // Drawn on the printer as on the screen: from the fields and boxes as they are.
+    const PlotData plot = rangeUsable() ? gatherPlotData(state_, plotRequest()) : PlotData();
+    printGraph(state_, windows_, *this, plot, ParaShown);
+}
+
+void Form70::printWindow() {
+    // On white, as the window looks; the grey picture comes back afterwards.
+    Picture1->setBackground(kPlotPaperBackground);
+    if (rangeUsable())
+        drawPlot();
+    printHardCopy(state_, windows_, *this);
+    Picture1->setBackground(kPlotScreenBackground);
+    if (rangeUsable())
+        drawPlot();
+}
+
+void Form70::openPrintSettings() {
+    setEnabled(false);
+    windows_.printSettings().openFrom(kCallerPlot);
 }
 
 // ---- Readouts, help and advice -----------------------------------------------------------

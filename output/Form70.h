@@ -5,6 +5,7 @@
 // plot to the clipboard and writes its graph data as CSV.
 
 #include "core/SharedState.h"
+#include "output/PlotModel.h"
 #include "output/PlotRange.h"
 #include "ui/Windows.h"
 
@@ -54,14 +55,18 @@ class Form70 : public QWidget, public PlotScreenLink {
     void resetLogBoxes(); // Check1 / Check2 from the main window's axis choices
     PlotRangeTexts rangeTexts() const;
     bool rangeUsable() const;
-    void drawPlot();       // DrawPlot with the boxes and fields as they are
-    void redraw();         // Command1 再 描 画, Check1, Check2
-    void standardRange();  // Command3 標準座標
-    void showParameters(); // Command4 Para表示
-    void writeCsv();       // Command7 CSV_File
-    void back();           // Command2 戻 る
-    void showHelp();       // Command10 ？
-    void switchAutoHide(); // Command11 ！
+    PlotRequest plotRequest() const;
+    void drawPlot();          // DrawPlot with the boxes and fields as they are
+    void redraw();            // Command1 再 描 画, Check1, Check2
+    void standardRange();     // Command3 標準座標
+    void showParameters();    // Command4 Para表示
+    void writeCsv();          // Command7 CSV_File
+    void printGraphPage();    // Command5 ｸﾞﾗﾌ出力
+    void printWindow();       // Command6 H Copy
+    void openPrintSettings(); // Command8 用紙設定
+    void back();              // Command2 戻 る
+    void showHelp();          // Command10 ？
+    void switchAutoHide();    // Command11 ！
     void hideReadouts();
     void hideAdviceAndHelp(); // Timer1
     void plotPressed(QPointF picture, bool leftButton);

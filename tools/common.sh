@@ -25,7 +25,7 @@ install_missing() {
 
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-noto-cjk)
 TEST_PACKAGES=(xvfb xauth libbenchmark-dev libreoffice-calc-nogui poppler-utils
-    desktop-file-utils appstream shared-mime-info man-db dpkg-dev)
+    desktop-file-utils appstream shared-mime-info man-db dpkg-dev cups cups-bsd printer-driver-cups-pdf)
 
 # Configures once, then builds what changed.
 build_tracol() {

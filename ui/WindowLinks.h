@@ -21,6 +21,7 @@ class QWidget;
 namespace tracol {
 
 class PictureBox;
+struct PrintedDocument;
 
 class WindowLink {
   public:
@@ -148,6 +149,9 @@ class SaveDialogLink : public WindowLink {
   public:
     // Sets SaveKind and SaveCaller and shows the dialog.
     virtual void open(qint16 saveKind, qint16 caller) = 0;
+    // Pages that found no printer, written as a PDF file (kSavePrintedPages);
+    // `caller` gets control back.
+    virtual void openForPrintedPages(const PrintedDocument& document, qint16 caller) = 0;
 };
 
 // Form84, the save dialog for graph-data CSV files and keyboard data.

@@ -25,7 +25,8 @@ QStringList Windows::missingWindows() const {
     check(progressLink, "GrForm35");
     check(imageWindowLink, "MDIForm20");
     check(plotScreenLink, "Form70");
-    // The print settings (Form8) join the check as they are built.
+    check(printSettingsLink, "Form8");
+    check(printOutputService, "Form8");
     return missing;
 }
 

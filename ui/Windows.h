@@ -21,6 +21,7 @@
 namespace tracol {
 
 class CalibrationPanel;
+class PrintOutput;
 
 class Windows : public QObject {
     Q_OBJECT
@@ -43,6 +44,8 @@ class Windows : public QObject {
     PlotScreenLink* plotScreenLink = nullptr;         // Form70
     PrintSettingsLink* printSettingsLink = nullptr;   // Form8
     ImageWindowLink* imageWindowLink = nullptr;       // MDIForm20
+    // Where printed documents go; built by the print settings (Form8).
+    PrintOutput* printOutputService = nullptr;
 
     ExitQuestionLink& exitQuestion() const { return need(exitQuestionLink, "Form1"); }
     MainWindowLink& mainWindow() const { return need(mainWindowLink, "Form20"); }
@@ -59,6 +62,7 @@ class Windows : public QObject {
     PlotScreenLink& plotScreen() const { return need(plotScreenLink, "Form70"); }
     PrintSettingsLink& printSettings() const { return need(printSettingsLink, "Form8"); }
     ImageWindowLink& imageWindow() const { return need(imageWindowLink, "MDIForm20"); }
+    PrintOutput& printOutput() const { return need(printOutputService, "Form8"); }
 
     // The windows whose links are missing, by name; empty for a complete set.
     QStringList missingWindows() const;

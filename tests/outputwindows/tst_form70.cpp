@@ -6,10 +6,12 @@
 #include "output/GraphDataCsv.h"
 #include "tests/fitwindows/ComputationFixture.h"
 #include "ui/PlotView.h"
+#include "ui/PrintOutput.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QPrinter>
 
 using namespace tracol;
 using testing::ComputationFixture;
@@ -100,6 +102,30 @@ class TestForm70 : public QObject {
         f.button(f.plot(), "Command3")->click(); // 標準座標 draws again
         QCOMPARE(f.field(1), QStringLiteral(" .7"));
         QVERIFY(!isControlChecked(f.plot(), "Check1"));
+    }
+
+    void printButtons() {
+        PlotFixture f;
+        QStringList printed;
+        f.windows.printOutput().setPrinterSource([&] {
+            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printed << f.folder.filePath(QStringLiteral("page%1.pdf").arg(printed.size()));
+            printer->setOutputFileName(printed.last());
+            return printer;
+        });
+        f.button(f.screen(), "Command3")->click();
+        f.button(f.plot(), "Command5")->click(); // ｸﾞﾗﾌ出力
+        QCOMPARE(f.state.printSettings.GraphPrintPending, qint16(1));
+        f.button(f.plot(), "Command6")->click(); // H Copy
+        QCOMPARE(printed.size(), 2);
+        for (const QString& page : printed)
+            QVERIFY(QFileInfo(page).size() > 1000);
+        QCOMPARE(f.picture()->scene().background, kPlotScreenBackground); // grey again after the copy
+        f.button(f.plot(), "Command8")->click(); // 用紙設定
+        QVERIFY(f.windows.form8->isVisible() && !f.plot()->isEnabled());
+        f.button(f.windows.form8, "Command2")->click(); // 戻　る
+        QVERIFY(f.plot()->isVisible() && f.plot()->isEnabled());
     }
 
     void graphDataCsvIsTheEnginesCsv() {
