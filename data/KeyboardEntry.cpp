@@ -24,10 +24,15 @@ QString pageLineText(const QString& data) {
 }
 
 // The point lines of a page: its text, blanks trimmed at both ends, cut at
-// each line end; the first empty line ends the page.
+// each line end; the first empty line after a point line ends the page. A
+// first line of blanks alone is trimmed to an empty line; it is passed over,
+// or the page would hold no points and the comma conversion would rewrite it
+// without the points typed below it.
 QStringList pagePointLines(const QString& lineText) {
     QStringList lines;
     for (const QString& line : splitLines(trimBlanks(lineText))) {
+        if (line.isEmpty() && lines.isEmpty())
+            continue;
         if (line.isEmpty())
             break;
         lines.append(line);
@@ -95,7 +100,8 @@ PageLineCount countPageLines(SharedState& state, int line, const QString& boxTex
     if (line < 1 || line > kLineCount)
         return result;
     const QString lineText = withFinalCrLf(result.text);
-    const int lines = static_cast<int>(splitLines(lineText).size());
+    // The count box shows the point lines the computation start will take.
+    const int lines = static_cast<int>(pagePointLines(lineText).size());
     result.count = static_cast<qint16>(std::min(lines, kMaxLinePoints));
     result.pointsBeyondLimit = lines > kMaxLinePoints;
     state.PointCount[line] = result.count;

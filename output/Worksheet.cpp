@@ -95,8 +95,7 @@ class WorksheetBuilder {
   public:
     explicit WorksheetBuilder(std::vector<SheetLine> lines, float startX)
         : lines_(std::move(lines)), startX_(startX), count_(static_cast<int>(lines_.size())),
-          lastSectionRow_(3 * count_ + 8), tableTitleRow_(3 * count_ + 9), tableFirstRow_(3 * count_ + 10),
-          tableLastRow_(4 * count_ + 9) {}
+          lastSectionRow_(3 * count_ + 8), tableFirstRow_(3 * count_ + 10), tableLastRow_(4 * count_ + 9) {}
 
     QStringList build() const {
         QStringList rows;
@@ -272,7 +271,6 @@ class WorksheetBuilder {
     float startX_;
     int count_;
     int lastSectionRow_; // n = 3L + 8
-    int tableTitleRow_;  // 3L + 9
     int tableFirstRow_;  // p = 3L + 10
     int tableLastRow_;   // q = 4L + 9
 };

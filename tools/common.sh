@@ -26,6 +26,10 @@ install_missing() {
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-noto-cjk)
 TEST_PACKAGES=(xvfb xauth libbenchmark-dev libreoffice-calc-nogui poppler-utils
     desktop-file-utils appstream shared-mime-info man-db dpkg-dev cups cups-bsd printer-driver-cups-pdf)
+# The fuzz targets build with clang and libFuzzer.
+FUZZ_PACKAGES=(clang libfuzzer-14-dev libclang-rt-14-dev)
+
+TRACOL_FUZZ_BUILD="${TRACOL_FUZZ_BUILD:-$TRACOL_ROOT/build-fuzz}"
 
 # Configures once, then builds what changed.
 build_tracol() {
@@ -34,4 +38,26 @@ build_tracol() {
             -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRACOL_WERROR=ON
     fi
     cmake --build "$TRACOL_BUILD"
+}
+
+# The fuzz targets: a build of their own with clang and sanitizers, holding
+# nothing but the fuzz targets and their short runs.
+build_fuzz_targets() {
+    if [ ! -f "$TRACOL_FUZZ_BUILD/build.ninja" ]; then
+        CC=clang CXX=clang++ cmake -S "$TRACOL_ROOT" -B "$TRACOL_FUZZ_BUILD" -G Ninja \
+            -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRACOL_WERROR=ON -DTRACOL_BUILD_FUZZ=ON
+    fi
+    cmake --build "$TRACOL_FUZZ_BUILD"
+}
+
+# The whole program and its tests with address, undefined-behaviour and leak
+# checks (the dev-asan preset, in build-asan).
+build_sanitized() {
+    (
+        cd "$TRACOL_ROOT"
+        if [ ! -f build-asan/build.ninja ]; then
+            cmake --preset dev-asan
+        fi
+        cmake --build --preset dev-asan
+    )
 }

@@ -48,6 +48,7 @@ class TestKeyboardEntry : public QObject {
     void commaConversion();
     void commaConversionRefusal();
     void conversionKeepsLinesBeyond100();
+    void firstLineOfBlanksKeepsThePoints();
 };
 
 void TestKeyboardEntry::countsLines_data() {
@@ -259,6 +260,22 @@ void TestKeyboardEntry::conversionKeepsLinesBeyond100() {
     QVERIFY(outcome.ok());
     QVERIFY(outcome.pointsBeyondLimit);
     QCOMPARE(state.LoadedLineCount[1], qint16(100));
+}
+
+// A page starting with a line of blanks alone: the points below it are
+// counted, computed and converted, not dropped with the blank line.
+void TestKeyboardEntry::firstLineOfBlanksKeepsThePoints() {
+    SharedState state;
+    const KeyboardPages pages = typedPages(state, {"   \r\n1.5 2.5\r\n3.5,4.5\r\n5.5\t6.5\r\n"});
+    QCOMPARE(pages[0].count, QStringLiteral("3"));
+    const CommaConversion converted = convertToCommaSeparated(state, pages);
+    QVERIFY(converted.ok());
+    QCOMPARE(converted.pages[0].data, QStringLiteral("1.5, 2.5\r\n3.5, 4.5\r\n5.5, 6.5\r\n"));
+    QCOMPARE(converted.pages[0].count, QStringLiteral("3"));
+    const KeyboardOutcome outcome = prepareKeyboardComputation(state, pages);
+    QVERIFY2(outcome.ok(), qPrintable(outcome.message));
+    QCOMPARE(state.LoadedLineCount[1], qint16(3));
+    QCOMPARE(state.PointYText[1][3], QStringLiteral("6.5"));
 }
 
 QTEST_GUILESS_MAIN(TestKeyboardEntry)
