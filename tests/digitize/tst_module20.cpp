@@ -1,6 +1,7 @@
 // Position-to-value conversion with linear and logarithmic axes and mid points.
 
 #include "digitize/Module20.h"
+#include "digitize/ValuePosition.h"
 
 #include <QtTest>
 
@@ -58,6 +59,8 @@ class TestModule20 : public QObject {
     void cursorKeepsTextsOnFault();
     void axisWithoutKindIsLeftAlone();
     void positionsBeyond32767Twips();
+    void valuesGoBackToTheirPositions_data();
+    void valuesGoBackToTheirPositions();
 };
 
 void TestModule20::linearAxes_data() {
@@ -237,6 +240,45 @@ void TestModule20::positionsBeyond32767Twips() {
     s.ValXmax = 60;
     s.ClickX = 60000;
     QCOMPARE(*Module20::axisValue(s, Axis::X, AxisKind::Linear), 45.0);
+}
+
+// The inverse conversion: a position converted to values and back lands
+// where it was, on linear and logarithmic axes, bent at mid points or not.
+void TestModule20::valuesGoBackToTheirPositions_data() {
+    QTest::addColumn<bool>("logarithmic");
+    QTest::addColumn<bool>("mid");
+    QTest::newRow("linear") << false << false;
+    QTest::newRow("linear, bent") << false << true;
+    QTest::newRow("logarithmic") << true << false;
+    QTest::newRow("logarithmic, bent") << true << true;
+}
+
+void TestModule20::valuesGoBackToTheirPositions() {
+    QFETCH(bool, logarithmic);
+    QFETCH(bool, mid);
+    SharedState s = calibrated();
+    s.XminMarked = s.YminMarked = s.XmaxMarked = s.YmaxMarked = true;
+    if (logarithmic) {
+        s.ValXmin = 1, s.ValXmax = 1000, s.ValYmin = 0.1f, s.ValYmax = 100;
+    }
+    if (mid) {
+        s.XmidActive = s.YmidActive = true;
+        s.PixXmid = 2000, s.ValXmid = logarithmic ? 3 : 60;
+        s.PixYmid = 3100, s.ValYmid = logarithmic ? 2 : 2.5f;
+    }
+    const AxisKind kind = logarithmic ? AxisKind::Logarithmic : AxisKind::Linear;
+    for (const QPointF p :
+         {QPointF(1000, 4000), QPointF(1500, 3500), QPointF(2000, 3100), QPointF(3333, 1700),
+          QPointF(5000, 1000), QPointF(6100, 400), QPointF(700, 4300)}) {
+        s.ClickX = float(p.x()), s.ClickY = float(p.y());
+        const double x = *Module20::axisValue(s, Axis::X, kind), y = *Module20::axisValue(s, Axis::Y, kind);
+        const std::optional<QPointF> back = picturePositionOf(s, kind, kind, x, y);
+        QVERIFY(back);
+        QVERIFY2(
+            qAbs(back->x() - p.x()) < 0.01 && qAbs(back->y() - p.y()) < 0.01,
+            qPrintable(QStringLiteral("%1,%2 -> %3,%4").arg(p.x()).arg(p.y()).arg(back->x()).arg(back->y())));
+    }
+    QVERIFY(!picturePositionOf(s, kind, AxisKind::None, 1, 1));
 }
 
 QTEST_GUILESS_MAIN(TestModule20)
