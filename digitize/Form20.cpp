@@ -24,6 +24,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -108,8 +109,10 @@ void Form20::showMessage(const QString& message) {
 
 CalibrationInputs Form20::calibrationInputs() const {
     CalibrationInputs inputs;
-    for (int box = 1; box <= 4; ++box)
+    for (int box = 1; box <= 4; ++box) {
         inputs.baseChecked[box] = baseBox_[box]->isChecked();
+        inputs.baseMarked[box] = isBasePointMarked(state_, box);
+    }
     for (int box = 3; box <= 6; ++box)
         inputs.valueText[box] = valueBox_[box]->text();
     inputs.logX = Option3[0]->isChecked();
@@ -189,8 +192,12 @@ void Form20::baseBoxClicked(int box) {
     ImageWindowLink& image = imageWindow();
     setPointer(&image.window(), PointerKind::Cross);
     setPointer(this, PointerKind::Arrow);
-    // Only one unmarked point waits for a click: the box being checked.
-    if (box != 1 && checked) {
+    // Only one unmarked point waits for a click, and none once a box is
+    // given up: an armed box left checked would wait for a click that never
+    // marks it. The boxes unchecked here do not pass the rule on, or they
+    // would uncheck the box that is being armed.
+    if (box != 1 && !givingUpUnmarked_) {
+        const QScopedValueRollback guard(givingUpUnmarked_, true);
         for (int other : unmarkedOtherBoxes(state_, box))
             baseBox_[other]->setChecked(false);
     }

@@ -188,6 +188,7 @@ class Form20 : public QMainWindow, public MainWindowLink, public CalibrationPane
     bool hintsOff_ = false;      // Check5 has been clicked: no more hints
     bool confirmedOnce_ = false; // "基本座標の確定" has succeeded once
     bool baseBoxClickedOnce_ = false;
+    bool givingUpUnmarked_ = false; // a base box click is unchecking the unmarked others
 };
 
 } // namespace tracol
