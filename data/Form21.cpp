@@ -14,6 +14,7 @@
 #include "ui/WidgetLook.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -303,6 +304,9 @@ void Form21::takeMainWindowsPlace() {
 }
 
 void Form21::comeBack() {
+    // The open dialog and the computation screen disabled the image window.
+    if (QWidget& image = windows_.imageWindow().window(); image.isVisible())
+        image.setEnabled(true);
     showWindow(this);
 }
 
@@ -525,12 +529,11 @@ void Form21::backToMainWindow() {
         state_.DataOnlyMode = true;
     state_.SamplingActive = false;
     MainWindowLink& main = windows_.mainWindow();
-    if (imageShown) {
+    if (imageShown)
         main.enableSamplingButton();
-    } else {
+    else
         image.show();
-        image.setEnabled(true);
-    }
+    image.setEnabled(true);
     Timer1->stop();
     setEnabled(false);
     main.window().move(pos());
@@ -569,6 +572,15 @@ bool Form21::eventFilter(QObject* watched, QEvent* event) {
             }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Form21::closeEvent(QCloseEvent* event) {
+    // The window is hidden or disabled, never closed: its frame's close is
+    // "戻る（初期画面）", so that the main window is usable again and clicks
+    // on the image stop adding points to a Line out of sight.
+    event->ignore();
+    if (isEnabled())
+        backToMainWindow();
 }
 
 void Form21::mouseMoveEvent(QMouseEvent* event) {
