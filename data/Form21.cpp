@@ -8,6 +8,7 @@
 #include "ui/BoxText.h"
 #include "ui/ControlFactory.h"
 #include "ui/DetachChildren.h"
+#include "ui/DiscardQuestion.h"
 #include "ui/MessageField.h"
 #include "ui/Timers.h"
 #include "ui/Twips.h"
@@ -416,6 +417,11 @@ void Form21::showLineBoxes() {
 }
 
 void Form21::deleteAllLines() {
+    if (!mayDiscardUnsavedPoints(
+            this, state_,
+            {QStringLiteral("DeleteAllLinesQuestion"), windowTitle(),
+             QStringLiteral("保存していない採取データがあります。\n全てのLineを削除しますか？")}))
+        return;
     const qint16 currentLine = state_.CurrentLine;
     resetLines(state_);
     state_.CurrentLine = currentLine; // the Line selection below moves it

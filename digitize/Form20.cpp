@@ -601,6 +601,10 @@ void Form20::comeBackFromKeyboardEntry() {
     showWindow(this);
 }
 
+void Form20::comeBack() {
+    showWindow(this);
+}
+
 // ---- Events ------------------------------------------------------------------
 
 void Form20::showEvent(QShowEvent* event) {

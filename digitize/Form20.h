@@ -69,6 +69,7 @@ class Form20 : public QMainWindow, public MainWindowLink, public CalibrationPane
     AxisKind chosenAxisKind(Axis axis) const override { return axisKind(axis); }
     void takeNewImage() override;
     void comeBackFromKeyboardEntry() override;
+    void comeBack() override;
     void requestExit() override;
 
     bool isBaseBoxChecked(int box) const;

@@ -4,6 +4,7 @@
 
 #include "core/NumericText.h"
 #include "ui/ControlFactory.h"
+#include "ui/DiscardQuestion.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -170,8 +171,8 @@ void Form20::connectControls() {
     connect(Command1, &QPushButton::clicked, this, &Form20::pasteImage);
     connect(FFRD, &QAction::triggered, this, &Form20::openDataFile);
     connect(HENKOU1, &QAction::triggered, this, &Form20::keyboardEntry);
-    connect(EEND, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
-    connect(Command3, &QPushButton::clicked, this, [] { QCoreApplication::exit(0); });
+    connect(EEND, &QAction::triggered, this, [this] { endProgram(this, state_); });
+    connect(Command3, &QPushButton::clicked, this, [this] { endProgram(this, state_); });
     connect(kihon, &QAction::triggered, this, &Form20::confirmClicked);
     connect(Command4, &QPushButton::clicked, this, &Form20::confirmClicked);
     connect(kaisi, &QAction::triggered, this, &Form20::startSampling);

@@ -4,6 +4,7 @@
 #include "output/WorksheetDisplay.h"
 #include "ui/ControlFactory.h"
 #include "ui/DetachChildren.h"
+#include "ui/DiscardQuestion.h"
 #include "ui/MessageField.h"
 #include "ui/Platform.h"
 #include "ui/TextListBox.h"
@@ -146,7 +147,7 @@ void Form33::connectControls() {
     connect(OUTRES, &QAction::triggered, this, [this] { openSaveDialog(kSaveRelationFormulas); });
     connect(ALLRES, &QAction::triggered, this, [this] { openSaveDialog(kSaveAllResults); });
     connect(SEIDO, &QAction::triggered, this, &Form33::openConditions);
-    connect(SSEND1, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
+    connect(SSEND1, &QAction::triggered, this, [this] { endProgram(this, state_); });
     for (int k = 0; k < 4; ++k) {
         const auto list = static_cast<ListIndex>(k);
         connect(lists_[k], &TextListBox::listPressed, this,
@@ -270,8 +271,12 @@ void Form33::fadePromptColour() {
 // ---- Events --------------------------------------------------------------------------
 
 void Form33::closeEvent(QCloseEvent* event) {
-    // Closing the screen through its frame ends the program; a computation
-    // under way stops at its next trial.
+    // Closing the screen through its frame ends the program (once points
+    // never saved may go); a computation under way stops at its next trial.
+    if (!mayEndProgram(this, state_)) {
+        event->ignore();
+        return;
+    }
     event->accept();
     state_.AbortRequested = true;
     QCoreApplication::exit(0);

@@ -52,6 +52,9 @@ class MainWindowLink : public WindowLink {
     // Back from keyboard entry: the first-activation steps run again as the
     // window is enabled and shown.
     virtual void comeBackFromKeyboardEntry() = 0;
+    // A window it handed control to gives it back with nothing changed:
+    // enabled and shown.
+    virtual void comeBack() = 0;
     // Closing this window or the image window: the exit question comes up.
     virtual void requestExit() = 0;
 };

@@ -53,6 +53,10 @@ struct MainWindowStandIn : QWidget, MainWindowLink {
         ++comeBacks;
         showWindow(this);
     }
+    void comeBack() override {
+        ++comeBacks;
+        showWindow(this);
+    }
     void requestExit() override {}
 };
 

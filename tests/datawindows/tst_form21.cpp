@@ -5,6 +5,7 @@
 #include "data/Form21.h"
 #include "data/Form24.h"
 #include "data/PointLimit.h"
+#include "tests/common/AnswerQuestion.h"
 #include "ui/Controls.h"
 #include "ui/Twips.h"
 
@@ -362,13 +363,26 @@ class TestForm21 : public QObject {
         QCOMPARE(f.text("Text6"), QStringLiteral("3"));
     }
 
+    void deletingAllLines_data() {
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<QString>("answer"); // to the question, when one is asked
+        QTest::newRow("saved: at once") << true << QString();
+        QTest::newRow("unsaved: discarded") << false << "Discard";
+    }
     void deletingAllLines() {
+        QFETCH(bool, saved);
+        QFETCH(QString, answer);
         Fixture f;
         f.type(1, "1,2\n3,4\n5,6\n");
         f.type(7, "1,2\n3,4\n5,6\n");
         f.state.LineParameter[7] = QStringLiteral("x");
+        if (saved)
+            f.state.SavedLineBox = f.state.LineBox;
         f.select(7);
+        QString asked;
+        testing::answerNextQuestion(answer, &asked);
         f.click("Command2");
+        QCOMPARE(asked, saved ? QString() : QStringLiteral("DeleteAllLinesQuestion"));
         for (int line = 1; line <= kLineCount; ++line) {
             QCOMPARE(f.state.LineBox[line], QString());
             QCOMPARE(f.state.PointCount[line], qint16(0));
@@ -378,6 +392,18 @@ class TestForm21 : public QObject {
         QVERIFY(isControlChecked(&f.main, "Option1(0)"));
         QCOMPARE(f.text("Text5"), QStringLiteral("1"));
         QCOMPARE(f.text("Text2"), QStringLiteral("1"));
+    }
+
+    void unsavedLinesAreKeptByTheDefaultAnswer() {
+        Fixture f;
+        f.type(2, "1,2\n3,4\n5,6\n");
+        QString asked;
+        testing::answerNextQuestion(QString(), &asked);
+        f.click("Command2");
+        QCOMPARE(asked, QStringLiteral("DeleteAllLinesQuestion"));
+        QCOMPARE(f.state.LineBox[2], QStringLiteral("1,2\r\n3,4\r\n5,6\r\n"));
+        QCOMPARE(f.state.PointCount[2], qint16(3));
+        QCOMPARE(f.box(2)->toPlainText(), QStringLiteral("1,2\n3,4\n5,6\n"));
     }
 
     void hints() {
