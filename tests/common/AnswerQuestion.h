@@ -9,22 +9,31 @@
 
 namespace tracol::testing {
 
-// Clicks the button named `button` ("Discard" or "Keep"; empty: the default
-// button, as Enter does) of the next question box that comes up as the
-// active modal window, and records the box's object name in `asked`. A box that is not up when the events are next processed
-// is not answered, so a missing question shows as an empty `asked`.
-inline void answerNextQuestion(const QString& button, QString* asked) {
-    asked->clear();
-    QTimer::singleShot(0, [button, asked] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        *asked = box->objectName();
-        QAbstractButton* answer =
-            button.isEmpty() ? box->defaultButton() : box->findChild<QAbstractButton*>(button);
-        if (answer)
-            answer->click();
-    });
-}
+// While it lives, clicks the button named `button` ("Discard" or "Keep";
+// empty: the default button, as Enter does) of the next question box that
+// comes up as the active modal window, and records the box's object name.
+// A question never asked leaves asked() empty.
+class QuestionAnswer {
+  public:
+    explicit QuestionAnswer(const QString& button) {
+        timer_.setSingleShot(true);
+        QObject::connect(&timer_, &QTimer::timeout, [this, button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            asked_ = box->objectName();
+            QAbstractButton* answer =
+                button.isEmpty() ? box->defaultButton() : box->findChild<QAbstractButton*>(button);
+            if (answer)
+                answer->click();
+        });
+        timer_.start(0);
+    }
+    QString asked() const { return asked_; }
+
+  private:
+    QTimer timer_;
+    QString asked_;
+};
 
 } // namespace tracol::testing

@@ -379,10 +379,9 @@ class TestForm21 : public QObject {
         if (saved)
             f.state.SavedLineBox = f.state.LineBox;
         f.select(7);
-        QString asked;
-        testing::answerNextQuestion(answer, &asked);
+        const testing::QuestionAnswer question(answer);
         f.click("Command2");
-        QCOMPARE(asked, saved ? QString() : QStringLiteral("DeleteAllLinesQuestion"));
+        QCOMPARE(question.asked(), saved ? QString() : QStringLiteral("DeleteAllLinesQuestion"));
         for (int line = 1; line <= kLineCount; ++line) {
             QCOMPARE(f.state.LineBox[line], QString());
             QCOMPARE(f.state.PointCount[line], qint16(0));
@@ -397,10 +396,9 @@ class TestForm21 : public QObject {
     void unsavedLinesAreKeptByTheDefaultAnswer() {
         Fixture f;
         f.type(2, "1,2\n3,4\n5,6\n");
-        QString asked;
-        testing::answerNextQuestion(QString(), &asked);
+        const testing::QuestionAnswer question{QString()}; // Enter
         f.click("Command2");
-        QCOMPARE(asked, QStringLiteral("DeleteAllLinesQuestion"));
+        QCOMPARE(question.asked(), QStringLiteral("DeleteAllLinesQuestion"));
         QCOMPARE(f.state.LineBox[2], QStringLiteral("1,2\r\n3,4\r\n5,6\r\n"));
         QCOMPARE(f.state.PointCount[2], qint16(3));
         QCOMPARE(f.box(2)->toPlainText(), QStringLiteral("1,2\n3,4\n5,6\n"));

@@ -42,8 +42,9 @@ class TestProgramEnd : public QObject {
         DigitizeFixture f;
         QString asked;
         QCOMPARE(runUntilTheEnd([&] {
-                     testing::answerNextQuestion(QStringLiteral("Keep"), &asked);
+                     const testing::QuestionAnswer keep(QStringLiteral("Keep"));
                      f.main->findChild<QAction*>("EEND")->trigger();
+                     asked = keep.asked();
                  }),
                  0);
         QVERIFY(asked.isEmpty());
@@ -53,16 +54,19 @@ class TestProgramEnd : public QObject {
         DigitizeFixture f;
         f.state.LineBox[2] = QStringLiteral("1,2\r\n3,4\r\n");
         QCOMPARE(runUntilTheEnd([&] {
-                     QString asked;
-                     testing::answerNextQuestion(QStringLiteral("Keep"), &asked);
-                     f.click("Command3");
-                     QCOMPARE(asked, kEndQuestion);
-                     testing::answerNextQuestion(QStringLiteral("Keep"), &asked);
-                     f.main->findChild<QAction*>("EEND")->trigger();
-                     QCOMPARE(asked, kEndQuestion);
+                     {
+                         const testing::QuestionAnswer keep(QStringLiteral("Keep"));
+                         f.click("Command3");
+                         QCOMPARE(keep.asked(), kEndQuestion);
+                     }
+                     {
+                         const testing::QuestionAnswer keep(QStringLiteral("Keep"));
+                         f.main->findChild<QAction*>("EEND")->trigger();
+                         QCOMPARE(keep.asked(), kEndQuestion);
+                     }
                      QVERIFY(f.main->isVisible() && f.main->isEnabled());
                      QCOMPARE(f.state.LineBox[2], QStringLiteral("1,2\r\n3,4\r\n"));
-                     testing::answerNextQuestion(QStringLiteral("Discard"), &asked);
+                     const testing::QuestionAnswer discard(QStringLiteral("Discard"));
                      f.click("Command3");
                  }),
                  0);
@@ -79,15 +83,18 @@ class TestProgramEnd : public QObject {
         QWidget* screen = f.windows.form33;
         QVERIFY(screen->isVisible());
         QCOMPARE(runUntilTheEnd([&] {
-                     QString asked;
-                     testing::answerNextQuestion(QStringLiteral("Keep"), &asked);
-                     screen->findChild<QAction*>("SSEND1")->trigger();
-                     QCOMPARE(asked, kEndQuestion);
-                     testing::answerNextQuestion(QStringLiteral("Keep"), &asked);
-                     QVERIFY(!screen->close());
-                     QCOMPARE(asked, kEndQuestion);
+                     {
+                         const testing::QuestionAnswer keep(QStringLiteral("Keep"));
+                         screen->findChild<QAction*>("SSEND1")->trigger();
+                         QCOMPARE(keep.asked(), kEndQuestion);
+                     }
+                     {
+                         const testing::QuestionAnswer keep(QStringLiteral("Keep"));
+                         QVERIFY(!screen->close());
+                         QCOMPARE(keep.asked(), kEndQuestion);
+                     }
                      QVERIFY(screen->isVisible());
-                     testing::answerNextQuestion(QStringLiteral("Discard"), &asked);
+                     const testing::QuestionAnswer discard(QStringLiteral("Discard"));
                      screen->close();
                  }),
                  0);
