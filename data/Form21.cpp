@@ -5,6 +5,7 @@
 #include "data/DataSetPreparation.h"
 #include "data/LineEditing.h"
 #include "data/PointLimit.h"
+#include "data/TextLines.h"
 #include "ui/BoxText.h"
 #include "ui/ControlFactory.h"
 #include "ui/DetachChildren.h"
@@ -398,7 +399,7 @@ void Form21::countPoints(int line) {
 void Form21::commitParameter() {
     if (!parameterEdited_)
         return;
-    state_.LineParameter[ParameterLine] = Text2->text().trimmed();
+    state_.LineParameter[ParameterLine] = withoutBlanks(Text2->text());
     parameterEdited_ = false;
 }
 

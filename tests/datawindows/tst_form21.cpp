@@ -182,7 +182,17 @@ class TestForm21 : public QObject {
         QVERIFY(!label1->font().bold());
     }
 
+    void parameterIsTakenWhenTheBoxLosesFocus_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("taken"); // blanks removed
+        QTest::newRow("blanks around") << " 0.75 "
+                                       << "0.75";
+        QTest::newRow("blanks inside") << " 2 5 "
+                                       << "25";
+    }
     void parameterIsTakenWhenTheBoxLosesFocus() {
+        QFETCH(QString, typed);
+        QFETCH(QString, taken);
         Fixture f;
         f.select(2);
         auto* parameter = control<QLineEdit>(&f.form, "Text2");
@@ -190,10 +200,10 @@ class TestForm21 : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(&f.form));
         parameter->setFocus();
         parameter->selectAll();
-        QTest::keyClicks(parameter, " 0.75 ");
+        QTest::keyClicks(parameter, typed);
         QCOMPARE(f.state.LineParameter[2], QStringLiteral("2")); // not yet
         control<QPlainTextEdit>(&f.form, "Text1(1)")->setFocus();
-        QCOMPARE(f.state.LineParameter[2], QStringLiteral("0.75"));
+        QCOMPARE(f.state.LineParameter[2], taken);
     }
 
     // Destroying the window while its parameter box has the focus: the box's
