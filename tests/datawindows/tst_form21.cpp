@@ -5,6 +5,7 @@
 #include "data/Form21.h"
 #include "data/Form24.h"
 #include "data/PointLimit.h"
+#include "data/SavedLines.h"
 #include "tests/common/AnswerQuestion.h"
 #include "ui/Controls.h"
 #include "ui/Twips.h"
@@ -15,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace tracol;
@@ -348,6 +350,26 @@ class TestForm21 : public QObject {
         QVERIFY(!f.state.ValidateOnly);
         QVERIFY(control<QPushButton>(&f.main, "Command5")->isEnabled());
         QVERIFY(f.form.isVisible()); // validation alone hides nothing
+    }
+
+    // "全保存" while a point is half typed writes the points that passed the
+    // check; the half point is not on disk, so the Line stays unsaved.
+    void savingAllWritesWhatWasChecked() {
+        Fixture f;
+        Form24 dialog(f.state, f.windows);
+        QTemporaryDir folder;
+        f.state.LineParameter[1] = QStringLiteral("0.5");
+        f.type(1, "1,2\n3,4\n5,6\n");
+        f.type(1, "1,2\n3,4\n5,6\n7,");
+        f.click("Command1");
+        QVERIFY(dialog.isVisible());
+        setControlText(&dialog, "Text1", folder.filePath("half.dat"));
+        control<QPushButton>(&dialog, "Command4")->click();
+        control<QPushButton>(&dialog, "Command5")->click();
+        QFile file(folder.filePath("half.dat"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("0.5, 1 , 3\r\n1,2\r\n3,4\r\n5,6\r\n"));
+        QVERIFY(hasUnsavedPoints(f.state));
     }
 
     void deletingLine4Of6MovesTheLaterLinesUp() {
