@@ -36,6 +36,7 @@ bool Form22::loadImage() {
         return false;
 
     state_.CurrentFilePath = path;
+    state_.ImageFilePath = path;
     followChosenPath(path);
 
     windows_.imageWindow().showImage(image, QStringLiteral("TracolGraph <") + path + u'>');

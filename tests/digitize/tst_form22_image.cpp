@@ -150,6 +150,22 @@ class TestForm22Image : public QObject {
         QCOMPARE(f.the("Label9")->palette().color(QPalette::WindowText), QColor(18, 0, 0));
     }
 
+    // The image's own path is no name for a data file: the save dialog
+    // proposes its folder with an empty name.
+    void theSaveDialogProposesTheImagesFolder() {
+        DigitizeFixture f;
+        DialogDriver d{f};
+        ImageFolder folder;
+        d.open(folder);
+        d.pick("graph.bmp");
+        d.decide();
+        QTest::mouseClick(f.the<QPushButton>("Command8"), Qt::LeftButton);
+        QWidget* save = f.windows.form24;
+        QVERIFY(save->isVisible());
+        QCOMPARE(controlText(save, "Text1"), joinPath(folder.dir.path(), QString()));
+        QCOMPARE(control<DirListBox>(save, "Dir1")->path(), QDir::toNativeSeparators(folder.dir.path()));
+    }
+
     void patternsMatchWithoutRegardToCase() {
         DigitizeFixture f;
         DialogDriver d{f};
