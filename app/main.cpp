@@ -3,6 +3,7 @@
 #include "app/ApplicationWindows.h"
 #include "core/SharedState.h"
 #include "output/Worksheet.h"
+#include "ui/ImageFiles.h"
 #include "ui/Windows.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tracol"));
+    tracol::allowLargeImages(); // scans of A4 pages and more
 
     tracol::SharedState state;
     state.WorkingFolder = tracol::chooseWorkingFolder(); // where each computation writes the worksheet

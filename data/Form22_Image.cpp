@@ -4,9 +4,9 @@
 
 #include "data/DataSetFile.h"
 #include "ui/DiscardQuestion.h"
+#include "ui/ImageFiles.h"
 #include "ui/PictureBox.h"
 
-#include <QImageReader>
 #include <QLineEdit>
 
 namespace tracol {
@@ -25,13 +25,12 @@ bool mayDiscardPoints(QWidget* parent, const SharedState& state) {
 
 bool Form22::loadImage() {
     const QString path = Text1->text().trimmed();
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QImage image = reader.read();
-    if (image.isNull()) {
-        showFileMessage(reader.errorString());
+    const ImageFileRead read = readImageFile(path);
+    if (read.image.isNull()) {
+        showFileMessage(read.message);
         return false;
     }
+    const QImage& image = read.image;
     if (!mayDiscardPoints(this, state_))
         return false;
 
