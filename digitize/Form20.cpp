@@ -8,6 +8,7 @@
 #include "fit/Conditions.h"
 #include "ui/ControlFactory.h"
 #include "ui/DetachChildren.h"
+#include "ui/MessageField.h"
 #include "ui/PictureBox.h"
 #include "ui/Platform.h"
 #include "ui/Twips.h"
@@ -42,6 +43,7 @@ const QColor kNotReadyLabel(18, 0, 0); // colour value 18
 const QColor kReadyXBackground(251, 255, 217);
 const QColor kReadyYBackground(246, 255, 217);
 const QRect kMessageArea = twipsRect(192, 30, 2700, 285);
+const QRect kMessageAreaTwips(30, 192, 2700, 285);
 
 } // namespace
 
@@ -99,9 +101,10 @@ void Form20::setDataSetSampledText(Axis axis, const QString& text) {
 }
 
 void Form20::showMessage(const QString& message) {
-    Text7->setPlainText(message);
-    Text7->show();
-    Text7->raise();
+    // One line at its place; a message that does not fit wraps and the area
+    // grows down to hold it all.
+    message_->setPlace(kMessageAreaTwips, MessageField::Growth::Down);
+    message_->show(message);
     Timer2->start();
 }
 
@@ -509,6 +512,7 @@ void Form20::toggleHelp() {
     if (!helpShown_) {
         Timer2->stop();
         Text7->setGeometry(twipsRect(0, 15, 2700, 7150));
+        Text7->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded); // what does not fit scrolls
         QFont font = Text7->font();
         font.setItalic(false);
         Text7->setFont(font);
@@ -534,11 +538,24 @@ void Form20::messageAreaClicked() {
     helpShown_ = !helpShown_;
 }
 
-void Form20::showHint(const QString& hint) {
+void Form20::showHint(const QString& hint, const QWidget* control) {
     if (hintsOff_)
         return;
-    Text12->setGeometry(twipsRect(1320, 630, 1605, 390));
+    // Next to the control it explains, just below it (above it when there is
+    // no room), so that it hides nothing far from the pointer; wrapped to the
+    // window's width so that it is read whole.
+    QWidget* surface = centralWidget();
+    constexpr int kEdge = 2;
     Text12->setText(hint);
+    const int frame = 2 * (Text12->frameWidth() + Text12->margin()) + 2;
+    const int width =
+        qMin(Text12->fontMetrics().horizontalAdvance(hint) + frame, surface->width() - 2 * kEdge);
+    const int height = Text12->heightForWidth(width);
+    const QRect area(control->mapTo(surface, QPoint(0, 0)), control->size());
+    const int left = qBound(kEdge, area.left(), surface->width() - kEdge - width);
+    const int below = area.bottom() + 1 + kEdge;
+    const int top = below + height <= surface->height() ? below : area.top() - kEdge - height;
+    Text12->setGeometry(left, qMax(0, top), width, height);
     Text12->show();
     Text12->raise();
 }
@@ -664,14 +681,14 @@ bool Form20::eventFilter(QObject* watched, QEvent* event) {
         else if (watched == centralWidget() && onSurface)
             backgroundMouseMove();
         else if (watched == Command6)
-            showHint(QStringLiteral("座標指示と座標値を全てクリアします"));
+            showHint(QStringLiteral("座標指示と座標値を全てクリアします"), Command6);
         else if (watched == Check5)
-            showHint(QStringLiteral("数値表示の変更(通常 or 指数)"));
+            showHint(QStringLiteral("数値表示の変更(通常 or 指数)"), Check5);
         else if (watched == Command4 && Command4->isEnabled()) {
             const CalibrationInputs in = calibrationInputs();
             if (in.checkedCount() == 4 && !in.anyValueEmpty() && state_.ValXmin < state_.ValXmax &&
                 state_.ValYmin < state_.ValYmax && !confirmedOnce_)
-                showHint(QStringLiteral("基本ﾃﾞｰﾀ入力完了(自由修正可)"));
+                showHint(QStringLiteral("基本ﾃﾞｰﾀ入力完了(自由修正可)"), Command4);
         }
         for (int box = 1; box <= 4; ++box) {
             if (watched == baseBox_[box])
