@@ -74,7 +74,7 @@ void Form20::load() {
         state_.LineBox[line].clear();
         emit windows_.lineBoxChanged(line);
     }
-    imageWindow().window().show();
+    imageWindow().showAtStart();
 }
 
 // ---- ConversionView ------------------------------------------------------

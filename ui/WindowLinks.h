@@ -66,6 +66,10 @@ class ImageWindowLink : public WindowLink {
     static inline const QColor kMidColour{0, 128, 0};  // intermediate-point marks
 
     virtual PictureBox& pictureBox() = 0;
+    // The start of the program: shown at the top left of the screen's free
+    // area, big enough for a page-sized graph as far as the screen allows,
+    // with the main and DataSet windows at its right edge.
+    virtual void showAtStart() = 0;
     // The picture shown at its new size after its image changed.
     virtual void layOutPicture() = 0;
     // A new graph image with its caption ("TracolGraph <path>").

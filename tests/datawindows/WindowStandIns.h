@@ -71,6 +71,7 @@ struct ImageWindowStandIn : QWidget, ImageWindowLink {
     }
     QWidget& window() override { return *this; }
     PictureBox& pictureBox() override { return *box; }
+    void showAtStart() override { show(); }
     void layOutPicture() override {}
     void showImage(const QImage& image, const QString& caption) override {
         box->setPicture(image);
