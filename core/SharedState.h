@@ -142,9 +142,9 @@ struct SharedState {
     bool AbortRequested = false;      // set by the progress window's abort button
     PerLine<float> LineXMax{}, LineXMin{}, LineYMax{}, LineYMin{}; // per position in LineOrder
     float OverallXMax = -1e15f, OverallXMin = 1e15f, OverallYMax = -1e15f, OverallYMin = 1e15f;
-    bool ParametersNotNumeric = false; // a parameter of the last computation is not a number
-    TextLineList List1;                // the computation screen's trace, up to a million lines
-    QStringList List2, List3, List4;   // its other lists
+    bool ParametersNotNumeric = false;      // a parameter of the last computation is not a number
+    TextLineList List1;              // the computation screen's trace, up to a million lines
+    QStringList List2, List3, List4; // its other lists
 
     // ---- Fitting engine: working values kept between the driver and its readers
     // (fit/Module1). StatusCode of every EqNo (index 0 = no equation), refilled

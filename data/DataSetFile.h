@@ -73,8 +73,8 @@ QStringList writtenPointLines(const SharedState& state, qint16 saveKind, int lin
 
 // The data-set blocks of kind 0 as one text, CR LF after every line. The
 // source is the keyboard entry's point tables when KeyboardDataActive is set,
-// otherwise the Line texts (writtenPointLines). Lines without points are skipped, so no
-// Line qualifying gives the empty text.
+// otherwise the Line texts (writtenPointLines). Lines without points are
+// skipped, so no Line qualifying gives the empty text.
 QString allLinesFileText(const SharedState& state);
 
 // The whole text of a save of `saveKind` (0, 1, 2, 4 or 5), CR LF after every
