@@ -4,6 +4,7 @@
 #include "app/StartCommandLine.h"
 #include "core/SharedState.h"
 #include "output/Worksheet.h"
+#include "ui/ImageFiles.h"
 #include "ui/Windows.h"
 
 #include "TracolVersion.h"
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     nameTheProgram();
+    tracol::allowLargeImages(); // scans of A4 pages and more
     QGuiApplication::setDesktopFileName(QString::fromLatin1(tracol::kTracolDesktopId));
     // The application has taken its own options (-platform, -style ...) away.
     const tracol::StartCommandLine line = tracol::parseStartCommandLine(QApplication::arguments());

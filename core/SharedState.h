@@ -187,6 +187,7 @@ struct SharedState {
     QString DataPattern = kInitialDataPattern;   // file pattern of the dialogs for data sets
     QString RememberedDrive;                     // drive of the last directory change in a dialog
     QString RememberedDirectory;                 // directory of that change
+    QString ImageFilePath;                       // graph image last opened: no name for a file to write
 
     // ---- Printing ------------------------------------------------------------------
     PrintSettings printSettings; // font, size, paper, orientation, the last graph, annotations

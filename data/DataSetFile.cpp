@@ -24,18 +24,13 @@ QString blockText(const QString& parameter, const QStringList& pointLines) {
 }
 
 // Blocks of the Line texts: every Line with points whose trimmed text is long
-// enough, each block followed by CR LF. Only the point lines go into a file:
-// empty lines and other text carry no point and would make the block
-// unreadable, and the header counts exactly the lines written.
+// enough, each block followed by CR LF.
 QString lineTextBlocks(const SharedState& state) {
     QString out;
     for (int k = 1; k <= kLineCount; ++k) {
-        if (trimBlanks(state.LineBox[k]).size() <= kShortestWrittenLineText)
-            continue;
-        const QStringList points = pointLinesOf(state.LineBox[k]);
-        if (points.isEmpty())
-            continue;
-        out += blockText(state.LineParameter[k], points) + kCrLf;
+        const QStringList points = writtenPointLines(state, kSaveAllLines, k);
+        if (!points.isEmpty())
+            out += blockText(state.LineParameter[k], points) + kCrLf;
     }
     return out;
 }
@@ -68,9 +63,7 @@ QString listText(const QStringList& items) {
 }
 
 QString selectedLineText(const SharedState& state, const SelectedLineInput& selected) {
-    if (selected.line < 1 || selected.line > kLineCount)
-        return {};
-    const QStringList points = pointLinesOf(state.LineBox[selected.line]);
+    const QStringList points = writtenPointLines(state, kSaveSelectedLine, selected.line);
     if (points.isEmpty())
         return {};
     return blockText(selected.parameterText, points) + kCrLf;
@@ -256,6 +249,15 @@ void rememberFileName(SharedState& state, const QString& path) {
 bool isDataSetHeaderLine(const QString& line) {
     const std::optional<QStringList> fields = fieldsOfHeaderLine(line);
     return fields && kindField(fields->at(1)) == qint16(1) && countField(fields->at(2));
+}
+
+QStringList writtenPointLines(const SharedState& state, qint16 saveKind, int line) {
+    if (line < 1 || line > kLineCount)
+        return {};
+    const QString& text = state.LineText[line];
+    if (saveKind == kSaveAllLines && trimBlanks(text).size() <= kShortestWrittenLineText)
+        return {};
+    return pointLinesOf(text);
 }
 
 QString dataSetHeader(const QString& parameter, qint64 count) {

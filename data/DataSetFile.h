@@ -62,10 +62,19 @@ constexpr qint64 kMaxBlockPointLines = 2147483647;
 // parameter of any text, then kind 1 and a count from 1 on, separated by commas.
 bool isDataSetHeaderLine(const QString& line);
 
+// The point lines that a data-set save of `saveKind` (0 all Lines, 1 one Line)
+// writes of Line `line` from the Line texts: those of its text as last counted
+// (LineText), which is what the computation start checks, so a point still
+// being typed ("7,") stays out. Only the point lines go into a file: empty
+// lines and other text carry no point and would make the block unreadable,
+// and the header counts exactly the lines written. Kind 0 skips a Line whose
+// trimmed text has 10 characters or fewer (none are returned).
+QStringList writtenPointLines(const SharedState& state, qint16 saveKind, int line);
+
 // The data-set blocks of kind 0 as one text, CR LF after every line. The
 // source is the keyboard entry's point tables when KeyboardDataActive is set,
-// otherwise the Line texts (LineBox). Lines without points are skipped, so no
-// Line qualifying gives the empty text.
+// otherwise the Line texts (writtenPointLines). Lines without points are
+// skipped, so no Line qualifying gives the empty text.
 QString allLinesFileText(const SharedState& state);
 
 // The whole text of a save of `saveKind` (0, 1, 2, 4 or 5), CR LF after every

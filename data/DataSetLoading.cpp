@@ -41,6 +41,9 @@ QString loadDataSetFile(SharedState& state, Windows& windows, const QString& pat
     if (!outcome.ok)
         return outcome.message;
 
+    // The main window's menu item starts sampling with the Lines it read.
+    if (state.OpenPurpose == kOpenDataFromMain)
+        state.SamplingActive = true;
     windows.mainWindow().selectLine(1);
     DataSetWindowLink& dataSet = windows.dataSet();
     dataSet.showLoadedFile(state.CurrentFileName);

@@ -5,15 +5,18 @@
 #include "data/DataSetPreparation.h"
 #include "data/LineEditing.h"
 #include "data/PointLimit.h"
+#include "data/TextLines.h"
 #include "ui/BoxText.h"
 #include "ui/ControlFactory.h"
 #include "ui/DetachChildren.h"
+#include "ui/DiscardQuestion.h"
 #include "ui/MessageField.h"
 #include "ui/Timers.h"
 #include "ui/Twips.h"
 #include "ui/WidgetLook.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -303,6 +306,9 @@ void Form21::takeMainWindowsPlace() {
 }
 
 void Form21::comeBack() {
+    // The open dialog and the computation screen disabled the image window.
+    if (QWidget& image = windows_.imageWindow().window(); image.isVisible())
+        image.setEnabled(true);
     showWindow(this);
 }
 
@@ -393,7 +399,7 @@ void Form21::countPoints(int line) {
 void Form21::commitParameter() {
     if (!parameterEdited_)
         return;
-    state_.LineParameter[ParameterLine] = Text2->text().trimmed();
+    state_.LineParameter[ParameterLine] = withoutBlanks(Text2->text());
     parameterEdited_ = false;
 }
 
@@ -412,6 +418,11 @@ void Form21::showLineBoxes() {
 }
 
 void Form21::deleteAllLines() {
+    if (!mayDiscardUnsavedPoints(
+            this, state_,
+            {QStringLiteral("DeleteAllLinesQuestion"), windowTitle(),
+             QStringLiteral("保存していない採取データがあります。\n全てのLineを削除しますか？")}))
+        return;
     const qint16 currentLine = state_.CurrentLine;
     resetLines(state_);
     state_.CurrentLine = currentLine; // the Line selection below moves it
@@ -525,12 +536,11 @@ void Form21::backToMainWindow() {
         state_.DataOnlyMode = true;
     state_.SamplingActive = false;
     MainWindowLink& main = windows_.mainWindow();
-    if (imageShown) {
+    if (imageShown)
         main.enableSamplingButton();
-    } else {
+    else
         image.show();
-        image.setEnabled(true);
-    }
+    image.setEnabled(true);
     Timer1->stop();
     setEnabled(false);
     main.window().move(pos());
@@ -569,6 +579,15 @@ bool Form21::eventFilter(QObject* watched, QEvent* event) {
             }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Form21::closeEvent(QCloseEvent* event) {
+    // The window is hidden or disabled, never closed: its frame's close is
+    // "戻る（初期画面）", so that the main window is usable again and clicks
+    // on the image stop adding points to a Line out of sight.
+    event->ignore();
+    if (isEnabled())
+        backToMainWindow();
 }
 
 void Form21::mouseMoveEvent(QMouseEvent* event) {

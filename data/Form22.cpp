@@ -46,11 +46,14 @@ Form22::Form22(SharedState& state, Windows& windows, QWidget* parent)
     File1 = named(new FileListBox(this), QStringLiteral("File1"), {220, 30, 210, 208});
     Text4 = named(new QLineEdit(this), QStringLiteral("Text4"), {220, 242, 210, 22});
     Text1 = named(new QLineEdit(this), QStringLiteral("Text1"), {10, 268, 420, 22});
-    Text3 = named(new QLineEdit(QStringLiteral("ﾌｧｲﾙ内容不正"), this), QStringLiteral("Text3"),
-                  {10, 242, 200, 22});
-    Text3->setReadOnly(true);
+    // A label that wraps and grows upwards over the folder list, so that a
+    // long message (the toolkit's reason for an image that cannot be read)
+    // is read whole.
+    const QRect messagePlace(150, 3630, 3000, 330); // twips
+    Text3 = makeNoteField(this, QStringLiteral("Text3"), QStringLiteral("ﾌｧｲﾙ内容不正"), messagePlace.x(),
+                          messagePlace.y(), messagePlace.width(), messagePlace.height());
+    Text3->setBackgroundRole(QPalette::Base);
     setTextColour(Text3, Qt::red);
-    Text3->hide();
     Command1 =
         named(new QPushButton(QStringLiteral("決定"), this), QStringLiteral("Command1"), {10, 296, 130, 28});
     Command2 = named(new QPushButton(QStringLiteral("戻 る"), this), QStringLiteral("Command2"),
@@ -59,6 +62,7 @@ Form22::Form22(SharedState& state, Windows& windows, QWidget* parent)
                      {300, 296, 130, 28});
     Timer1 = makeTimer(this, QStringLiteral("Timer1"), 5000);
     message_ = new MessageField(Text3, Timer1, this);
+    message_->setPlace(messagePlace, MessageField::Growth::Up);
     message_->setClearedOnHide(true);
 
     connect(Drive1, &DriveListBox::driveChanged, this, &Form22::driveChosen);

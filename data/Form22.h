@@ -73,7 +73,7 @@ class Form22 : public QWidget, public OpenDialogLink {
     DirListBox* Dir1 = nullptr;       // directory list
     FileListBox* File1 = nullptr;     // file list
     QLineEdit* Text1 = nullptr;       // full path of the chosen file
-    QLineEdit* Text3 = nullptr;       // message field
+    QLabel* Text3 = nullptr;          // message field
     QLineEdit* Text4 = nullptr;       // file-name pattern
     QLabel* Label1 = nullptr;         // title
     QLabel* Label2 = nullptr;         // purpose

@@ -3,12 +3,11 @@
 #include "data/Form22.h"
 
 #include "data/DataSetFile.h"
-#include "data/SavedLines.h"
+#include "ui/DiscardQuestion.h"
+#include "ui/ImageFiles.h"
 #include "ui/PictureBox.h"
 
-#include <QImageReader>
 #include <QLineEdit>
-#include <QMessageBox>
 
 namespace tracol {
 
@@ -16,32 +15,27 @@ namespace {
 
 // Sampled points no file holds would go with the old image: ask first.
 bool mayDiscardPoints(QWidget* parent, const SharedState& state) {
-    if (!hasUnsavedPoints(state))
-        return true;
-    QMessageBox question(
-        QMessageBox::Question, QStringLiteral("画像呼込み"),
-        QStringLiteral("保存していない採取データがあります。\n破棄して新しい画像を読み込みますか？"),
-        QMessageBox::Yes | QMessageBox::No, parent);
-    question.setObjectName(QStringLiteral("DiscardPointsQuestion"));
-    question.setDefaultButton(QMessageBox::No);
-    return question.exec() == QMessageBox::Yes;
+    return mayDiscardUnsavedPoints(
+        parent, state,
+        {QStringLiteral("DiscardPointsQuestion"), QStringLiteral("画像呼込み"),
+         QStringLiteral("保存していない採取データがあります。\n破棄して新しい画像を読み込みますか？")});
 }
 
 } // namespace
 
 bool Form22::loadImage() {
     const QString path = Text1->text().trimmed();
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QImage image = reader.read();
-    if (image.isNull()) {
-        showFileMessage(reader.errorString());
+    const ImageFileRead read = readImageFile(path);
+    if (read.image.isNull()) {
+        showFileMessage(read.message);
         return false;
     }
+    const QImage& image = read.image;
     if (!mayDiscardPoints(this, state_))
         return false;
 
     state_.CurrentFilePath = path;
+    state_.ImageFilePath = path;
     followChosenPath(path);
 
     windows_.imageWindow().showImage(image, QStringLiteral("TracolGraph <") + path + u'>');

@@ -6,6 +6,7 @@
 #include "ui/BoxText.h"
 #include "ui/ControlFactory.h"
 #include "ui/DetachChildren.h"
+#include "ui/DiscardQuestion.h"
 #include "ui/MessageField.h"
 #include "ui/Timers.h"
 #include "ui/Twips.h"
@@ -178,17 +179,20 @@ void Form50::showEvent(QShowEvent* event) {
 void Form50::askBeforeReplacing() {
     if (question_)
         return;
-    question_ =
-        new QMessageBox(QMessageBox::Question, windowTitle(), kReplaceQuestion, QMessageBox::NoButton, this);
-    question_->setObjectName(QStringLiteral("ReplaceQuestion"));
-    question_->setAttribute(Qt::WA_DeleteOnClose);
-    QPushButton* replace = question_->addButton(QStringLiteral("了解"), QMessageBox::AcceptRole);
-    replace->setObjectName(QStringLiteral("Replace"));
-    QPushButton* keep = question_->addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
-    keep->setObjectName(QStringLiteral("Keep"));
-    connect(replace, &QPushButton::clicked, this, &Form50::replaceLinesByPages);
-    connect(keep, &QPushButton::clicked, this, &Form50::back);
+    // Asked from the activation, so it is shown without waiting for it.
+    question_ = makeDiscardQuestion(this, {QStringLiteral("ReplaceQuestion"), windowTitle(), kReplaceQuestion,
+                                           QStringLiteral("了解"), QStringLiteral("キャンセル")});
+    connect(question_->button(QMessageBox::Yes), &QAbstractButton::clicked, this,
+            &Form50::replaceLinesByPages);
+    connect(question_->button(QMessageBox::No), &QAbstractButton::clicked, this, &Form50::keepLines);
     question_->open();
+}
+
+void Form50::keepLines() {
+    // Everything stays as it was, the main window's settings included.
+    showWindow(&windows_.imageWindow().window());
+    windows_.mainWindow().comeBack();
+    hide();
 }
 
 void Form50::replaceLinesByPages() {

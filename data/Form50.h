@@ -51,6 +51,7 @@ class Form50 : public QWidget, public KeyboardEntryLink {
     void connectControls();
 
     void askBeforeReplacing();
+    void keepLines();           // "キャンセル" to the question: back, nothing replaced
     void replaceLinesByPages(); // the activation: the pages become the Lines
     void showPage(int page);
     void dataBoxChanged(int page);

@@ -113,8 +113,17 @@ void SaveDialog::activate() {
     showConfirmButtons(false);
     message_->hide();
 
-    // The lists first: a directory change writes its folder into Text1.
-    if (!state_.CurrentFilePath.isEmpty()) {
+    // The lists first: a directory change writes its folder into Text1. The
+    // graph image's path is no name for a file to write (a data-set save
+    // would refuse it): its folder is proposed with an empty name.
+    const bool imagePath = !state_.ImageFilePath.isEmpty() &&
+                           state_.CurrentFilePath.compare(state_.ImageFilePath, Qt::CaseInsensitive) == 0;
+    if (imagePath) {
+        const QString folder = folderOfPath(state_.CurrentFilePath);
+        Drive1->setDrive(folder);
+        Dir1->setPath(folder);
+        Text1->setText(joinPath(Dir1->path(), QString()));
+    } else if (!state_.CurrentFilePath.isEmpty()) {
         Drive1->setDrive(state_.CurrentFilePath);
         Dir1->setPath(folderOfPath(state_.CurrentFilePath));
         Text1->setText(state_.CurrentFilePath);

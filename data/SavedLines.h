@@ -7,8 +7,8 @@
 
 namespace tracol {
 
-// After a save of `saveKind` (0 all Lines, 1 the Line `selectedLine`) or a
-// file read (pass 0): the Lines now match what is on disk.
+// After a save of `saveKind` (0 all Lines, 1 the Line `selectedLine`): the
+// Lines that were written whole now match what is on disk.
 void markLinesSaved(SharedState& state, int saveKind, int selectedLine);
 
 // True when a Line holds points (a text with a comma) that differ from what

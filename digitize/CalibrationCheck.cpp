@@ -11,7 +11,7 @@ ReadinessDecision CheckLogInputs(SharedState& state, const CalibrationInputs& in
     state.ConversionOn = true;
     state.NotReady = false;
     state.CheckedBaseCount = static_cast<qint16>(in.checkedCount());
-    if (state.CheckedBaseCount == 4)
+    if (in.markedCount() == 4)
         state.BaseValuesOk = true;
     else
         state.NotReady = true;
@@ -48,7 +48,8 @@ ConfirmationDecision confirmBaseCoordinates(SharedState& state, const Calibratio
         state.ConversionOn = true;
         state.NotReady = false;
         state.CheckedBaseCount = static_cast<qint16>(in.checkedCount());
-        if (state.CheckedBaseCount != 4) {
+        // A box that is checked but still waits for its click counts as missing.
+        if (in.markedCount() != 4) {
             decision.message = kBoxesMissing;
             state.NotReady = true;
             state.BaseValuesOk = false;
@@ -106,12 +107,12 @@ AutoConfirmation autoConfirm(SharedState& state, CalibrationFrame frame,
     AutoConfirmation result;
     if (!state.BaseValuesOk) {
         const CalibrationInputs in = inputs();
-        if (in.checkedCount() + orderedLimits(in) == 6)
+        if (in.markedCount() + orderedLimits(in) == 6)
             state.BaseValuesOk = true;
     }
     const bool waiting = state.BaseValuesOk && !state.AutoConfirmDone && state.XAxisDrawn && state.YAxisDrawn;
     if (frame == CalibrationFrame::Base && waiting) {
-        if (inputs().checkedCount() < 4)
+        if (inputs().markedCount() < 4)
             runConfirmation();
         const CalibrationInputs in = inputs();
         const bool complete = state.BaseValuesOk && filledValues(in) + orderedLimits(in) == 6;

@@ -11,6 +11,13 @@ int CalibrationInputs::checkedCount() const {
     return count;
 }
 
+int CalibrationInputs::markedCount() const {
+    int count = 0;
+    for (int box = 1; box <= 4; ++box)
+        count += baseChecked[box] && baseMarked[box] ? 1 : 0;
+    return count;
+}
+
 bool CalibrationInputs::anyValueEmpty() const {
     for (int box = 3; box <= 6; ++box) {
         if (valueText[box].isEmpty())

@@ -8,6 +8,7 @@
 #include "fit/Conditions.h"
 #include "ui/ControlFactory.h"
 #include "ui/DetachChildren.h"
+#include "ui/MessageField.h"
 #include "ui/PictureBox.h"
 #include "ui/Platform.h"
 #include "ui/Twips.h"
@@ -24,6 +25,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -41,6 +43,7 @@ const QColor kNotReadyLabel(18, 0, 0); // colour value 18
 const QColor kReadyXBackground(251, 255, 217);
 const QColor kReadyYBackground(246, 255, 217);
 const QRect kMessageArea = twipsRect(192, 30, 2700, 285);
+const QRect kMessageAreaTwips(30, 192, 2700, 285);
 
 } // namespace
 
@@ -71,7 +74,7 @@ void Form20::load() {
         state_.LineBox[line].clear();
         emit windows_.lineBoxChanged(line);
     }
-    imageWindow().window().show();
+    imageWindow().showAtStart();
 }
 
 // ---- ConversionView ------------------------------------------------------
@@ -98,9 +101,10 @@ void Form20::setDataSetSampledText(Axis axis, const QString& text) {
 }
 
 void Form20::showMessage(const QString& message) {
-    Text7->setPlainText(message);
-    Text7->show();
-    Text7->raise();
+    // One line at its place; a message that does not fit wraps and the area
+    // grows down to hold it all.
+    message_->setPlace(kMessageAreaTwips, MessageField::Growth::Down);
+    message_->show(message);
     Timer2->start();
 }
 
@@ -108,8 +112,10 @@ void Form20::showMessage(const QString& message) {
 
 CalibrationInputs Form20::calibrationInputs() const {
     CalibrationInputs inputs;
-    for (int box = 1; box <= 4; ++box)
+    for (int box = 1; box <= 4; ++box) {
         inputs.baseChecked[box] = baseBox_[box]->isChecked();
+        inputs.baseMarked[box] = isBasePointMarked(state_, box);
+    }
     for (int box = 3; box <= 6; ++box)
         inputs.valueText[box] = valueBox_[box]->text();
     inputs.logX = Option3[0]->isChecked();
@@ -189,8 +195,12 @@ void Form20::baseBoxClicked(int box) {
     ImageWindowLink& image = imageWindow();
     setPointer(&image.window(), PointerKind::Cross);
     setPointer(this, PointerKind::Arrow);
-    // Only one unmarked point waits for a click: the box being checked.
-    if (box != 1 && checked) {
+    // Only one unmarked point waits for a click, and none once a box is
+    // given up: an armed box left checked would wait for a click that never
+    // marks it. The boxes unchecked here do not pass the rule on, or they
+    // would uncheck the box that is being armed.
+    if (box != 1 && !givingUpUnmarked_) {
+        const QScopedValueRollback guard(givingUpUnmarked_, true);
         for (int other : unmarkedOtherBoxes(state_, box))
             baseBox_[other]->setChecked(false);
     }
@@ -502,6 +512,7 @@ void Form20::toggleHelp() {
     if (!helpShown_) {
         Timer2->stop();
         Text7->setGeometry(twipsRect(0, 15, 2700, 7150));
+        Text7->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded); // what does not fit scrolls
         QFont font = Text7->font();
         font.setItalic(false);
         Text7->setFont(font);
@@ -527,11 +538,24 @@ void Form20::messageAreaClicked() {
     helpShown_ = !helpShown_;
 }
 
-void Form20::showHint(const QString& hint) {
+void Form20::showHint(const QString& hint, const QWidget* control) {
     if (hintsOff_)
         return;
-    Text12->setGeometry(twipsRect(1320, 630, 1605, 390));
+    // Next to the control it explains, just below it (above it when there is
+    // no room), so that it hides nothing far from the pointer; wrapped to the
+    // window's width so that it is read whole.
+    QWidget* surface = centralWidget();
+    constexpr int kEdge = 2;
     Text12->setText(hint);
+    const int frame = 2 * (Text12->frameWidth() + Text12->margin()) + 2;
+    const int width =
+        qMin(Text12->fontMetrics().horizontalAdvance(hint) + frame, surface->width() - 2 * kEdge);
+    const int height = Text12->heightForWidth(width);
+    const QRect area(control->mapTo(surface, QPoint(0, 0)), control->size());
+    const int left = qBound(kEdge, area.left(), surface->width() - kEdge - width);
+    const int below = area.bottom() + 1 + kEdge;
+    const int top = below + height <= surface->height() ? below : area.top() - kEdge - height;
+    Text12->setGeometry(left, qMax(0, top), width, height);
     Text12->show();
     Text12->raise();
 }
@@ -594,6 +618,10 @@ void Form20::comeBackFromKeyboardEntry() {
     showWindow(this);
 }
 
+void Form20::comeBack() {
+    showWindow(this);
+}
+
 // ---- Events ------------------------------------------------------------------
 
 void Form20::showEvent(QShowEvent* event) {
@@ -653,14 +681,14 @@ bool Form20::eventFilter(QObject* watched, QEvent* event) {
         else if (watched == centralWidget() && onSurface)
             backgroundMouseMove();
         else if (watched == Command6)
-            showHint(QStringLiteral("座標指示と座標値を全てクリアします"));
+            showHint(QStringLiteral("座標指示と座標値を全てクリアします"), Command6);
         else if (watched == Check5)
-            showHint(QStringLiteral("数値表示の変更(通常 or 指数)"));
+            showHint(QStringLiteral("数値表示の変更(通常 or 指数)"), Check5);
         else if (watched == Command4 && Command4->isEnabled()) {
             const CalibrationInputs in = calibrationInputs();
             if (in.checkedCount() == 4 && !in.anyValueEmpty() && state_.ValXmin < state_.ValXmax &&
                 state_.ValYmin < state_.ValYmax && !confirmedOnce_)
-                showHint(QStringLiteral("基本ﾃﾞｰﾀ入力完了(自由修正可)"));
+                showHint(QStringLiteral("基本ﾃﾞｰﾀ入力完了(自由修正可)"), Command4);
         }
         for (int box = 1; box <= 4; ++box) {
             if (watched == baseBox_[box])

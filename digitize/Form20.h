@@ -22,8 +22,9 @@ class QTextEdit;
 class QTimer;
 
 namespace tracol {
+class MessageField;
 class PictureBox;
-}
+} // namespace tracol
 
 namespace tracol {
 
@@ -69,6 +70,7 @@ class Form20 : public QMainWindow, public MainWindowLink, public CalibrationPane
     AxisKind chosenAxisKind(Axis axis) const override { return axisKind(axis); }
     void takeNewImage() override;
     void comeBackFromKeyboardEntry() override;
+    void comeBack() override;
     void requestExit() override;
 
     bool isBaseBoxChecked(int box) const;
@@ -130,7 +132,8 @@ class Form20 : public QMainWindow, public MainWindowLink, public CalibrationPane
     void followDataSetWindow(); // Timer4
     void toggleHelp();          // HELP01
     void messageAreaClicked();  // click on Text7
-    void showHint(const QString& hint);
+    // Beside `control`, inside the window, at the size of its text.
+    void showHint(const QString& hint, const QWidget* control);
     void backgroundMouseMove();
     void doBeep();
 
@@ -164,7 +167,7 @@ class Form20 : public QMainWindow, public MainWindowLink, public CalibrationPane
     QLineEdit* Text9 = nullptr;              // sampled Y value
     QLineEdit* Text10 = nullptr;             // Xmid value
     QLineEdit* Text11 = nullptr;             // Ymid value
-    QLineEdit* Text12 = nullptr;             // hint box
+    QLabel* Text12 = nullptr;                // hint box
     QPushButton* Command1 = nullptr;         // 画像Paste
     QPushButton* Command2 = nullptr;         // 画像ﾌｧｲﾙの読み
     QPushButton* Command3 = nullptr;         // 終了: end at once
@@ -182,12 +185,14 @@ class Form20 : public QMainWindow, public MainWindowLink, public CalibrationPane
     QTimer* Timer1 = nullptr;                // live readout, 50 ms
     QTimer* Timer2 = nullptr;                // hides the message area, 5000 ms one shot
     QTimer* Timer4 = nullptr;                // keeps the DataSet window at this window's place, 200 ms
+    MessageField* message_ = nullptr;        // Text7 showing a message
 
     bool firstActivationDone_ = false;
     bool helpShown_ = false;
     bool hintsOff_ = false;      // Check5 has been clicked: no more hints
     bool confirmedOnce_ = false; // "基本座標の確定" has succeeded once
     bool baseBoxClickedOnce_ = false;
+    bool givingUpUnmarked_ = false; // a base box click is unchecking the unmarked others
 };
 
 } // namespace tracol

@@ -4,6 +4,8 @@
 
 #include "core/NumericText.h"
 #include "ui/ControlFactory.h"
+#include "ui/DiscardQuestion.h"
+#include "ui/MessageField.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -146,12 +148,16 @@ void Form20::buildControls() {
     Text7->setTextColor(QColor(255, 0, 0));
     Text7->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Text7->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text7->document()->setDocumentMargin(1); // one line of text fits the one-line area
     Text7->viewport()->installEventFilter(this);
     Text7->hide();
 
-    Text12 = named(new QLineEdit(central), QStringLiteral("Text12"));
-    Text12->setReadOnly(true);
-    Text12->hide();
+    // The hint: a label that wraps and takes the size of its text.
+    Text12 = makeNoteField(central, QStringLiteral("Text12"),
+                           QStringLiteral("座標指示と座標値を全てクリアします"), 0, 0, 0, 0);
+    Text12->setBackgroundRole(QPalette::ToolTipBase);
+    Text12->setForegroundRole(QPalette::ToolTipText);
+    Text12->setMargin(2);
     Text12->installEventFilter(this);
 
     Timer1 = named(new QTimer(this), QStringLiteral("Timer1"));
@@ -161,6 +167,9 @@ void Form20::buildControls() {
     Timer2->setSingleShot(true);
     Timer4 = named(new QTimer(this), QStringLiteral("Timer4"));
     Timer4->setInterval(200);
+    // Timer2 hides the area (hideMessages); the field wraps a long message
+    // and grows down to hold it.
+    message_ = new MessageField(Text7, nullptr, this);
 }
 
 void Form20::connectControls() {
@@ -170,8 +179,8 @@ void Form20::connectControls() {
     connect(Command1, &QPushButton::clicked, this, &Form20::pasteImage);
     connect(FFRD, &QAction::triggered, this, &Form20::openDataFile);
     connect(HENKOU1, &QAction::triggered, this, &Form20::keyboardEntry);
-    connect(EEND, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
-    connect(Command3, &QPushButton::clicked, this, [] { QCoreApplication::exit(0); });
+    connect(EEND, &QAction::triggered, this, [this] { endProgram(this, state_); });
+    connect(Command3, &QPushButton::clicked, this, [this] { endProgram(this, state_); });
     connect(kihon, &QAction::triggered, this, &Form20::confirmClicked);
     connect(Command4, &QPushButton::clicked, this, &Form20::confirmClicked);
     connect(kaisi, &QAction::triggered, this, &Form20::startSampling);

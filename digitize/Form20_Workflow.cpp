@@ -45,7 +45,8 @@ void Form20::openDataFile() {
     if (image.isVisible())
         image.setEnabled(false);
     setEnabled(false);
-    state_.SamplingActive = true;
+    // Sampling becomes active once a file is read (DataSetLoading): left with
+    // "ｷｬﾝｾﾙ" or "戻 る", the dialog must not leave the clicks sampling.
     windows_.openDialog().open(kOpenDataFromMain);
 }
 

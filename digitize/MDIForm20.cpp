@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -292,6 +293,35 @@ void MDIForm20::placeMainWindows() {
     windows_.dataSet().window().move(corner);
     if (!isMinimized() && !isMaximized() && main.isMinimized())
         main.showNormal();
+}
+
+void MDIForm20::showAtStart() {
+    // Side by side, everything in view: room for the main window's width at
+    // the right, a graph of 800 x 600 pixels shown whole where that room
+    // allows (an estimate of the desktop's frames kept aside).
+    constexpr QSize kPageGraph(800, 600);
+    constexpr QSize kFrameAllowance(16, 40);
+    const QRect free = screen()->availableGeometry();
+    const QWidget& main = windows_.mainWindow().window();
+    const int border = 2 * scroll_->frameWidth();
+    const QSize wanted = kPageGraph + QSize(border, border);
+    const QSize room(free.width() - main.width() - 2 * kFrameAllowance.width(),
+                     free.height() - kFrameAllowance.height());
+    resize(wanted.boundedTo(room).expandedTo(QSize(320, 240)));
+    move(free.topLeft());
+    show();
+    // Until the desktop has put its frame round this window, its frame's
+    // size is not known: the main windows follow once it is.
+    placedWithoutFrame_ = frameGeometry() == geometry();
+    placeMainWindows();
+}
+
+void MDIForm20::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (placedWithoutFrame_ && frameGeometry() != geometry()) {
+        placedWithoutFrame_ = false;
+        placeMainWindows();
+    }
 }
 
 void MDIForm20::resizeEvent(QResizeEvent* event) {

@@ -30,6 +30,7 @@ class MDIForm20 : public QWidget, public ImageWindowLink, private MarkingView {
     // ImageWindowLink
     QWidget& window() override { return *this; }
     PictureBox& pictureBox() override { return *Picture1; }
+    void showAtStart() override;
     void layOutPicture() override;
     void showImage(const QImage& image, const QString& caption) override;
     void showFloatingLabel(const QString& caption) override;
@@ -45,6 +46,7 @@ class MDIForm20 : public QWidget, public ImageWindowLink, private MarkingView {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -67,10 +69,11 @@ class MDIForm20 : public QWidget, public ImageWindowLink, private MarkingView {
     SharedState& state_;
     Windows& windows_;
     QScrollArea* scroll_ = nullptr;
-    PictureBox* Picture1 = nullptr; // the graph image
-    QLabel* Label1 = nullptr;       // floating label: Xmin, Xmax, Ymin, Ymax, Xmid, Ymid
-    QFrame* Line1 = nullptr;        // vertical guide line through the pointer
-    QFrame* Line2 = nullptr;        // horizontal guide line through the pointer
+    PictureBox* Picture1 = nullptr;   // the graph image
+    QLabel* Label1 = nullptr;         // floating label: Xmin, Xmax, Ymin, Ymax, Xmid, Ymid
+    QFrame* Line1 = nullptr;          // vertical guide line through the pointer
+    QFrame* Line2 = nullptr;          // horizontal guide line through the pointer
+    bool placedWithoutFrame_ = false; // placed at start before the desktop framed the window
 };
 
 } // namespace tracol

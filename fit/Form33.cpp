@@ -5,6 +5,7 @@
 #include "output/WorksheetDisplay.h"
 #include "ui/ControlFactory.h"
 #include "ui/DetachChildren.h"
+#include "ui/DiscardQuestion.h"
 #include "ui/MessageField.h"
 #include "ui/Platform.h"
 #include "ui/PrintOutput.h"
@@ -149,7 +150,7 @@ void Form33::connectControls() {
     connect(GPP, &QAction::triggered, this, [this] { openPlot(false); });
     connect(PPSET, &QAction::triggered, this, &Form33::openPrintSettings);
     connect(PROUTX, &QAction::triggered, this, &Form33::printReport);
-    connect(SSEND1, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
+    connect(SSEND1, &QAction::triggered, this, [this] { endProgram(this, state_); });
     for (int k = 0; k < 4; ++k) {
         const auto list = static_cast<ListIndex>(k);
         connect(lists_[k], &TextListBox::listPressed, this,
@@ -301,8 +302,12 @@ void Form33::fadePromptColour() {
 // ---- Events --------------------------------------------------------------------------
 
 void Form33::closeEvent(QCloseEvent* event) {
-    // Closing the screen through its frame ends the program; a computation
-    // under way stops at its next trial.
+    // Closing the screen through its frame ends the program (once points
+    // never saved may go); a computation under way stops at its next trial.
+    if (!mayEndProgram(this, state_)) {
+        event->ignore();
+        return;
+    }
     event->accept();
     state_.AbortRequested = true;
     QCoreApplication::exit(0);

@@ -93,8 +93,10 @@ void MessageField::growToText() {
     if (auto* label = qobject_cast<QLabel*>(field_)) {
         needed = label->heightForWidth(label->width());
     } else if (auto* edit = qobject_cast<QTextEdit*>(field_)) {
-        edit->document()->setTextWidth(edit->viewport()->width());
-        const int frame = edit->height() - edit->viewport()->height();
+        // From the field's own width: a hidden field has not laid out its
+        // viewport for the new size yet.
+        const int frame = 2 * edit->frameWidth();
+        edit->document()->setTextWidth(edit->width() - frame);
         needed = qCeil(edit->document()->size().height()) + frame;
     }
     if (needed <= field_->height())

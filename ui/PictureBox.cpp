@@ -3,6 +3,7 @@
 #include "core/SharedState.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace tracol {
@@ -14,16 +15,25 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
 }
 
 void PictureBox::setPicture(const QImage& image) {
-    image_ = image.isNull() ? QImage() : image.convertToFormat(QImage::Format_ARGB32);
-    canvas_ = image_;
+    image_ = image;
+    drawings_.clear();
     resize(image_.size());
     updateGeometry();
     update();
 }
 
 void PictureBox::clearDrawings() {
-    canvas_ = image_;
+    drawings_.clear();
     update();
+}
+
+QImage PictureBox::drawnPicture() const {
+    if (drawings_.empty())
+        return image_;
+    QImage canvas = image_.convertToFormat(QImage::Format_ARGB32);
+    QPainter painter(&canvas);
+    paintDrawings(painter);
+    return canvas;
 }
 
 QPointF PictureBox::toTwips(QPointF pixels) {
@@ -35,31 +45,42 @@ QPointF PictureBox::toPixels(QPointF twips) {
 }
 
 void PictureBox::drawLine(QPointF from, QPointF to, const QColor& color) {
-    if (canvas_.isNull())
-        return;
-    QPainter painter(&canvas_);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(color, drawWidth_));
-    painter.drawLine(toPixels(from), toPixels(to));
-    update();
+    draw({false, toPixels(from), toPixels(to), 0, color, drawWidth_});
 }
 
 void PictureBox::drawCircle(QPointF centre, double radius, const QColor& color) {
-    if (canvas_.isNull())
+    draw({true, toPixels(centre), {}, radius / kTwipsPerPixel, color, drawWidth_});
+}
+
+void PictureBox::draw(const Drawing& drawing) {
+    if (image_.isNull())
         return;
-    QPainter painter(&canvas_);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(color, drawWidth_));
-    const double r = radius / kTwipsPerPixel;
-    painter.drawEllipse(toPixels(centre), r, r);
+    drawings_.push_back(drawing);
     update();
 }
 
-void PictureBox::paintEvent(QPaintEvent*) {
+void PictureBox::paintDrawings(QPainter& painter) const {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    for (const Drawing& drawing : drawings_) {
+        painter.setPen(QPen(drawing.colour, drawing.width));
+        if (drawing.circle)
+            painter.drawEllipse(drawing.from, drawing.radius, drawing.radius);
+        else
+            painter.drawLine(drawing.from, drawing.to);
+    }
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
-    if (!canvas_.isNull())
-        painter.drawImage(0, 0, canvas_);
+    const QRect exposed = event->rect();
+    painter.fillRect(exposed, palette().window());
+    if (image_.isNull())
+        return;
+    // Only the part in view: a scan can be far larger than the window.
+    const QRect part = exposed & image_.rect();
+    painter.drawImage(part.topLeft(), image_, part);
+    paintDrawings(painter);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

@@ -3,11 +3,19 @@
 // marks, lines and circles over it in twips of the image's pixels (pixel x 15).
 // Drawings stay until the picture is repainted from its image (clearDrawings),
 // the way marks on the graph image are erased.
+//
+// The drawings lie over the image instead of being painted into a copy of
+// it: a scan can take a gigabyte, and the image is shared, not copied, with
+// every other box that shows it (the clean copy of Form23).
 
 #include <QColor>
 #include <QImage>
 #include <QPointF>
 #include <QWidget>
+
+#include <vector>
+
+class QPainter;
 
 namespace tracol {
 
@@ -16,12 +24,13 @@ class PictureBox : public QWidget {
   public:
     explicit PictureBox(QWidget* parent = nullptr);
 
-    // The image shown; an empty image leaves an empty box.
+    // The image shown, as given; an empty image leaves an empty box.
     void setPicture(const QImage& image);
     const QImage& picture() const { return image_; }
     bool hasPicture() const { return !image_.isNull(); }
-    // The image with every drawing on it, as the user sees it.
-    const QImage& drawnPicture() const { return canvas_; }
+    // The image with every drawing on it, as the user sees it (the image
+    // itself while nothing is drawn).
+    QImage drawnPicture() const;
 
     // Repaints the picture from its image: every drawing disappears.
     void clearDrawings();
@@ -54,8 +63,19 @@ class PictureBox : public QWidget {
     QSize sizeHint() const override;
 
   private:
+    // A line from `from` to `to`, or a circle round `from` of `radius`, in pixels.
+    struct Drawing {
+        bool circle = false;
+        QPointF from, to;
+        double radius = 0;
+        QColor colour;
+        int width = 1;
+    };
+    void draw(const Drawing& drawing);
+    void paintDrawings(QPainter& painter) const;
+
     QImage image_;
-    QImage canvas_;
+    std::vector<Drawing> drawings_;
     int drawWidth_ = 1;
     bool pressed_ = false;
 };

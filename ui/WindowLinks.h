@@ -53,6 +53,9 @@ class MainWindowLink : public WindowLink {
     // Back from keyboard entry: the first-activation steps run again as the
     // window is enabled and shown.
     virtual void comeBackFromKeyboardEntry() = 0;
+    // A window it handed control to gives it back with nothing changed:
+    // enabled and shown.
+    virtual void comeBack() = 0;
     // Closing this window or the image window: the exit question comes up.
     virtual void requestExit() = 0;
 };
@@ -64,6 +67,10 @@ class ImageWindowLink : public WindowLink {
     static inline const QColor kMidColour{0, 128, 0};  // intermediate-point marks
 
     virtual PictureBox& pictureBox() = 0;
+    // The start of the program: shown at the top left of the screen's free
+    // area, big enough for a page-sized graph as far as the screen allows,
+    // with the main and DataSet windows at its right edge.
+    virtual void showAtStart() = 0;
     // The picture shown at its new size after its image changed.
     virtual void layOutPicture() = 0;
     // A new graph image with its caption ("TracolGraph <path>").

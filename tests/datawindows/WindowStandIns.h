@@ -53,6 +53,10 @@ struct MainWindowStandIn : QWidget, MainWindowLink {
         ++comeBacks;
         showWindow(this);
     }
+    void comeBack() override {
+        ++comeBacks;
+        showWindow(this);
+    }
     void requestExit() override {}
 };
 
@@ -67,6 +71,7 @@ struct ImageWindowStandIn : QWidget, ImageWindowLink {
     }
     QWidget& window() override { return *this; }
     PictureBox& pictureBox() override { return *box; }
+    void showAtStart() override { show(); }
     void layOutPicture() override {}
     void showImage(const QImage& image, const QString& caption) override {
         box->setPicture(image);

@@ -5,6 +5,8 @@
 #include "data/Form21.h"
 #include "data/Form24.h"
 #include "data/PointLimit.h"
+#include "data/SavedLines.h"
+#include "tests/common/AnswerQuestion.h"
 #include "ui/Controls.h"
 #include "ui/Twips.h"
 
@@ -14,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace tracol;
@@ -181,7 +184,17 @@ class TestForm21 : public QObject {
         QVERIFY(!label1->font().bold());
     }
 
+    void parameterIsTakenWhenTheBoxLosesFocus_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("taken"); // blanks removed
+        QTest::newRow("blanks around") << " 0.75 "
+                                       << "0.75";
+        QTest::newRow("blanks inside") << " 2 5 "
+                                       << "25";
+    }
     void parameterIsTakenWhenTheBoxLosesFocus() {
+        QFETCH(QString, typed);
+        QFETCH(QString, taken);
         Fixture f;
         f.select(2);
         auto* parameter = control<QLineEdit>(&f.form, "Text2");
@@ -189,10 +202,10 @@ class TestForm21 : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(&f.form));
         parameter->setFocus();
         parameter->selectAll();
-        QTest::keyClicks(parameter, " 0.75 ");
+        QTest::keyClicks(parameter, typed);
         QCOMPARE(f.state.LineParameter[2], QStringLiteral("2")); // not yet
         control<QPlainTextEdit>(&f.form, "Text1(1)")->setFocus();
-        QCOMPARE(f.state.LineParameter[2], QStringLiteral("0.75"));
+        QCOMPARE(f.state.LineParameter[2], taken);
     }
 
     // Destroying the window while its parameter box has the focus: the box's
@@ -339,6 +352,26 @@ class TestForm21 : public QObject {
         QVERIFY(f.form.isVisible()); // validation alone hides nothing
     }
 
+    // "全保存" while a point is half typed writes the points that passed the
+    // check; the half point is not on disk, so the Line stays unsaved.
+    void savingAllWritesWhatWasChecked() {
+        Fixture f;
+        Form24 dialog(f.state, f.windows);
+        QTemporaryDir folder;
+        f.state.LineParameter[1] = QStringLiteral("0.5");
+        f.type(1, "1,2\n3,4\n5,6\n");
+        f.type(1, "1,2\n3,4\n5,6\n7,");
+        f.click("Command1");
+        QVERIFY(dialog.isVisible());
+        setControlText(&dialog, "Text1", folder.filePath("half.dat"));
+        control<QPushButton>(&dialog, "Command4")->click();
+        control<QPushButton>(&dialog, "Command5")->click();
+        QFile file(folder.filePath("half.dat"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("0.5, 1 , 3\r\n1,2\r\n3,4\r\n5,6\r\n"));
+        QVERIFY(hasUnsavedPoints(f.state));
+    }
+
     void deletingLine4Of6MovesTheLaterLinesUp() {
         Fixture f;
         for (int line = 1; line <= 6; ++line) {
@@ -362,13 +395,25 @@ class TestForm21 : public QObject {
         QCOMPARE(f.text("Text6"), QStringLiteral("3"));
     }
 
+    void deletingAllLines_data() {
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<QString>("answer"); // to the question, when one is asked
+        QTest::newRow("saved: at once") << true << QString();
+        QTest::newRow("unsaved: discarded") << false << "Discard";
+    }
     void deletingAllLines() {
+        QFETCH(bool, saved);
+        QFETCH(QString, answer);
         Fixture f;
         f.type(1, "1,2\n3,4\n5,6\n");
         f.type(7, "1,2\n3,4\n5,6\n");
         f.state.LineParameter[7] = QStringLiteral("x");
+        if (saved)
+            f.state.SavedLineBox = f.state.LineBox;
         f.select(7);
+        const testing::QuestionAnswer question(answer);
         f.click("Command2");
+        QCOMPARE(question.asked(), saved ? QString() : QStringLiteral("DeleteAllLinesQuestion"));
         for (int line = 1; line <= kLineCount; ++line) {
             QCOMPARE(f.state.LineBox[line], QString());
             QCOMPARE(f.state.PointCount[line], qint16(0));
@@ -378,6 +423,17 @@ class TestForm21 : public QObject {
         QVERIFY(isControlChecked(&f.main, "Option1(0)"));
         QCOMPARE(f.text("Text5"), QStringLiteral("1"));
         QCOMPARE(f.text("Text2"), QStringLiteral("1"));
+    }
+
+    void unsavedLinesAreKeptByTheDefaultAnswer() {
+        Fixture f;
+        f.type(2, "1,2\n3,4\n5,6\n");
+        const testing::QuestionAnswer question{QString()}; // Enter
+        f.click("Command2");
+        QCOMPARE(question.asked(), QStringLiteral("DeleteAllLinesQuestion"));
+        QCOMPARE(f.state.LineBox[2], QStringLiteral("1,2\r\n3,4\r\n5,6\r\n"));
+        QCOMPARE(f.state.PointCount[2], qint16(3));
+        QCOMPARE(f.box(2)->toPlainText(), QStringLiteral("1,2\n3,4\n5,6\n"));
     }
 
     void hints() {

@@ -32,6 +32,7 @@ struct Fixture {
     Fixture() {
         state.SaveCaller = 21;
         state.LineBox[1] = QStringLiteral("1,2\r\n3,4\r\n5,6\r\n");
+        state.LineText[1] = state.LineBox[1]; // as the DataSet window counted it
         state.PointCount[1] = 3;
         state.LineParameter[1] = QStringLiteral("0.5");
         for (int line = 2; line <= kLineCount; ++line)

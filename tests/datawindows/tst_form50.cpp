@@ -320,7 +320,7 @@ class TestForm50 : public QObject {
         f.form.show();
         question = f.form.findChild<QMessageBox*>("ReplaceQuestion");
         QVERIFY(question);
-        question->findChild<QPushButton*>("Replace")->click();
+        question->findChild<QPushButton*>("Discard")->click();
         QVERIFY(f.form.isVisible());
         QCOMPARE(f.state.LineBox[1], QString());
         QCOMPARE(f.state.PointCount[1], qint16(0));

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -71,6 +72,25 @@ class TestKeyboardFromMain : public QObject {
         QVERIFY(!control<QCheckBox>(f.main, "Check6")->isEnabled());
         QVERIFY(!control<QLineEdit>(f.main, "Text10")->isEnabled());
         QCOMPARE(f.main->height(), twipsHeight());
+    }
+
+    // Keeping the sampled points that keyboard entry would replace goes back
+    // to the main window as it was: a logarithmic calibration stays.
+    void keepingTheSampledPointsLeavesTheMainWindowAsItWas() {
+        Fixture f;
+        setControlChecked(f.main, "Option3(1)", true);
+        control<QCheckBox>(f.main, "Check7")->setEnabled(true);
+        f.state.LineBox[1] = QStringLiteral("1,2\r\n3,4\r\n");
+        f.openKeyboardEntry();
+        auto* question = f.windows.form50->findChild<QMessageBox*>("ReplaceQuestion");
+        QVERIFY(question);
+        question->findChild<QPushButton*>("Keep")->click();
+        QVERIFY(!f.windows.form50->isVisible());
+        QVERIFY(f.main->isVisible() && f.main->isEnabled());
+        QVERIFY(f.windows.mdiForm20->isVisible());
+        QVERIFY(isControlChecked(f.main, "Option3(1)"));
+        QVERIFY(control<QCheckBox>(f.main, "Check7")->isEnabled());
+        QCOMPARE(f.state.LineBox[1], QStringLiteral("1,2\r\n3,4\r\n"));
     }
 
     // Without a return from keyboard entry, showing the main window again

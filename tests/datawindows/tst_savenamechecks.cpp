@@ -2,6 +2,8 @@
 // and the record of which Lines were saved.
 
 #include "core/CodePage932.h"
+#include "data/DataSetFile.h"
+#include "data/DataSetPreparation.h"
 #include "data/SaveNameChecks.h"
 #include "data/SavedLines.h"
 
@@ -108,14 +110,19 @@ class TestSaveNameChecks : public QObject {
 
     void unsavedPoints() {
         SharedState state;
+        // A Line as the DataSet window holds it: the box and its counted text.
+        const auto setLine = [&state](int line, const QString& box) {
+            state.LineBox[line] = box;
+            countLinePoints(state, line);
+        };
         QVERIFY(!hasUnsavedPoints(state));
-        state.LineBox[2] = QStringLiteral("1,2\r\n3,4\r\n");
+        setLine(2, QStringLiteral("1,2\r\n3,4\r\n"));
         QVERIFY(hasUnsavedPoints(state));
         markLinesSaved(state, 1, 3); // another Line saved alone
         QVERIFY(hasUnsavedPoints(state));
         markLinesSaved(state, 1, 2);
         QVERIFY(!hasUnsavedPoints(state));
-        state.LineBox[5] = QStringLiteral("5,6\r\n");
+        setLine(5, QStringLiteral("5.5,6.25\r\n7.5,8.25\r\n"));
         QVERIFY(hasUnsavedPoints(state));
         state.KeyboardDataActive = true; // a keyboard save does not write the Lines
         markLinesSaved(state, 0, 0);
@@ -123,8 +130,30 @@ class TestSaveNameChecks : public QObject {
         state.KeyboardDataActive = false;
         markLinesSaved(state, 0, 0);
         QVERIFY(!hasUnsavedPoints(state));
-        state.LineBox[5] = QStringLiteral("7"); // no point in it
+        setLine(5, QStringLiteral("7")); // no point in it
         QVERIFY(!hasUnsavedPoints(state));
+    }
+
+    // Only what a save writes counts as saved: a Line it skips as too short,
+    // and a point still being typed, stay unsaved.
+    void skippedPointsStayUnsaved_data() {
+        QTest::addColumn<QString>("before"); // counted
+        QTest::addColumn<QString>("box");    // then typed
+        QTest::newRow("too short") << QString() << "1,2\r\n";
+        QTest::newRow("point being typed") << "1,2\r\n3,4\r\n5,6\r\n"
+                                           << "1,2\r\n3,4\r\n5,6\r\n7,";
+    }
+    void skippedPointsStayUnsaved() {
+        QFETCH(QString, before);
+        QFETCH(QString, box);
+        SharedState state;
+        state.LineBox[1] = before;
+        countLinePoints(state, 1);
+        state.LineBox[1] = box;
+        countLinePoints(state, 1);
+        markLinesSaved(state, 0, 0);
+        QVERIFY(hasUnsavedPoints(state));
+        QVERIFY(!saveFileText(state, 0).contains(QStringLiteral("7,")));
     }
 };
 

@@ -1,9 +1,11 @@
 // Screenshots of the digitizing windows and the data windows for a person to look at (not a test):
-//   xvfb-run -a ./digitize_screenshots OUTPUT_FOLDER
+//   xvfb-run -a -s "-screen 0 1366x768x24" ./digitize_screenshots OUTPUT_FOLDER
+// desktop_*.png show the whole screen, so that the windows' places can be seen.
 
 #include "DigitizeFixture.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include <utility>
 
@@ -12,9 +14,26 @@ using namespace tracol;
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    const auto desktop = [&folder](const QString& name) {
+        QTest::qWait(200);
+        QGuiApplication::primaryScreen()->grabWindow(0).save(folder + "/desktop_" + name + ".png");
+    };
     testing::DigitizeFixture f;
     QTest::qWait(200);
     f.main->grab().save(folder + "/form20_start.png");
+    desktop("start");
+    f.image->showImage(testing::graphImage({800, 600}), QStringLiteral("TracolGraph <800 x 600>"));
+    desktop("800x600");
+    f.image->showImage(testing::graphImage(), QStringLiteral("TracolGraph"));
+    // Messages and hints of the main window.
+    f.moveOver(f.the("Check5"));
+    f.main->grab().save(folder + "/form20_hint_check5.png");
+    f.moveOver(f.the("Command6"));
+    f.main->grab().save(folder + "/form20_hint_command6.png");
+    f.click("Check1");
+    f.click("Option3(0)");
+    f.main->grab().save(folder + "/form20_select_error.png");
+    f.click("Check1");
     f.calibrate();
     f.moveOver(f.picture, QPoint(310, 230));
     QTest::qWait(200);
@@ -37,6 +56,16 @@ int main(int argc, char** argv) {
         QTest::qWait(100);
         window->grab().save(folder + "/" + name + ".png");
     }
+    // The DataSet window's longest hint and a message.
+    if (QWidget* dataSet = f.windows.form21) {
+        dataSet->show();
+        control<QCheckBox>(dataSet, "Check1")->setChecked(true);
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(control<QPushButton>(dataSet, "Command3"), &enter);
+        dataSet->grab().save(folder + "/form21_hint.png");
+        f.windows.dataSet().showMessage(QStringLiteral("データが無いパラメータ存在"));
+        dataSet->grab().save(folder + "/form21_message.png");
+    }
     f.main->setEnabled(true);
     f.main->findChild<QAction*>("HELP01")->trigger();
     QTest::qWait(100);
@@ -48,6 +77,10 @@ int main(int argc, char** argv) {
         f.click("Command2");
         QTest::qWait(100);
         dialog->grab().save(folder + "/form22.png");
+        // An image that cannot be read: the message with the toolkit's reason.
+        control<QLineEdit>(dialog, "Text1")->setText(folder + "/form22.png.missing");
+        QTest::mouseClick(control<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+        dialog->grab().save(folder + "/form22_message.png");
     }
     return 0;
 }

@@ -12,8 +12,9 @@ namespace {
 
 CalibrationInputs inputs(int checkedBoxes, const QStringList& values, bool logX = false, bool logY = false) {
     CalibrationInputs in;
+    // A checked box has its point placed.
     for (int box = 1; box <= checkedBoxes; ++box)
-        in.baseChecked[box] = true;
+        in.baseChecked[box] = in.baseMarked[box] = true;
     for (int box = 3; box <= 6; ++box)
         in.valueText[box] = values.value(box - 3);
     in.logX = logX;

@@ -104,6 +104,66 @@ class TestCalibrationWindows : public QObject {
         QCOMPARE(f.image->findChild<QLabel*>("Label1")->text(), QStringLiteral("Ymin"));
     }
 
+    // Giving a point up also unchecks a box that waits for its click: left
+    // checked it would wait for a click that never marks it.
+    void givingUpAPointUnchecksTheBoxThatWaits_data() {
+        QTest::addColumn<QStringList>("marked"); // boxes marked first, in order
+        QTest::addColumn<QString>("waiting");    // then armed
+        QTest::addColumn<QString>("givenUp");    // then unchecked
+        QTest::newRow("origin") << QStringList{"Check1"} << "Check2"
+                                << "Check1";
+        QTest::newRow("Xmax") << QStringList{"Check1", "Check2"} << "Check4"
+                              << "Check2";
+    }
+    void givingUpAPointUnchecksTheBoxThatWaits() {
+        QFETCH(QStringList, marked);
+        QFETCH(QString, waiting);
+        QFETCH(QString, givenUp);
+        DigitizeFixture f;
+        const QHash<QString, QPoint> places{{"Check1", {60, 420}}, {"Check2", {560, 420}}};
+        for (const QString& box : marked)
+            f.mark(box, places[box].x(), places[box].y());
+        f.click(waiting);
+        QVERIFY(f.checked(waiting));
+        f.click(givenUp);
+        QVERIFY(!f.checked(givenUp));
+        QVERIFY(!f.checked(waiting));
+        QCOMPARE(f.state.MarkMode, qint16(0));
+    }
+
+    // Four boxes checked while Ymax still waits for its click: nothing may
+    // convert with its position of 0.
+    void anArmedBoxDoesNotCompleteTheCalibration_data() {
+        QTest::addColumn<bool>("byButton"); // "基本座標の確定", or a value typed again
+        QTest::newRow("confirmation") << true;
+        QTest::newRow("value typed") << false;
+    }
+    void anArmedBoxDoesNotCompleteTheCalibration() {
+        QFETCH(bool, byButton);
+        DigitizeFixture f;
+        f.type("Text3", "0");
+        f.type("Text4", "100");
+        f.type("Text5", "0");
+        f.type("Text6", "10");
+        f.mark("Check1", 60, 420);
+        f.mark("Check2", 560, 420);
+        f.click("Check4");
+        QCOMPARE(f.main->checkedBaseBoxCount(), 4);
+        if (byButton) {
+            QTest::mouseClick(f.the<QPushButton>("Command4"), Qt::LeftButton);
+            QCOMPARE(f.message(), QStringLiteral("X / Y の Max / Min が未確定"));
+        } else {
+            f.type("Text6", "10");
+        }
+        QVERIFY(f.state.NotReady);
+        QVERIFY(!f.state.BaseConfirmed);
+        QVERIFY(!f.enabled("Command5"));
+        // Its click completes it.
+        f.clickImage(60, 40);
+        QVERIFY(f.state.BaseConfirmed && !f.state.NotReady);
+        QVERIFY(f.enabled("Command5"));
+    }
+
     void marksAndValuesReadyTheWindowWithABeep() {
         DigitizeFixture f;
         QSignalSpy beeps(f.main, &Form20::beeped);

@@ -60,7 +60,7 @@ struct DialogDriver {
         QTest::keyClick(box, Qt::Key_Return);
     }
     QString message() const {
-        auto* field = the<QLineEdit>("Text3");
+        auto* field = the<QLabel>("Text3");
         return field->isVisible() ? field->text() : QString();
     }
 };
@@ -150,6 +150,47 @@ class TestForm22Image : public QObject {
         QCOMPARE(f.the("Label9")->palette().color(QPalette::WindowText), QColor(18, 0, 0));
     }
 
+    // The image's own path is no name for a data file: the save dialog
+    // proposes its folder with an empty name.
+    void theSaveDialogProposesTheImagesFolder() {
+        DigitizeFixture f;
+        DialogDriver d{f};
+        ImageFolder folder;
+        d.open(folder);
+        d.pick("graph.bmp");
+        d.decide();
+        QTest::mouseClick(f.the<QPushButton>("Command8"), Qt::LeftButton);
+        QWidget* save = f.windows.form24;
+        QVERIFY(save->isVisible());
+        QCOMPARE(controlText(save, "Text1"), joinPath(folder.dir.path(), QString()));
+        QCOMPARE(control<DirListBox>(save, "Dir1")->path(), QDir::toNativeSeparators(folder.dir.path()));
+    }
+
+    // A scan larger than the toolkit's default limit of 256 MB opens, and
+    // the image window and the clean copy share it: marks lie over it
+    // instead of in a second copy.
+    void aLargeScanOpensAndIsHeldOnce() {
+        DigitizeFixture f;
+        DialogDriver d{f};
+        ImageFolder folder;
+        const QSize large(8200, 8200); // 257 MB at 4 bytes a pixel
+        {
+            QImage scan(large, QImage::Format_RGB32);
+            scan.fill(Qt::white);
+            QVERIFY(scan.save(folder.dir.filePath("scan.jpg"), "JPEG"));
+        }
+        d.open(folder);
+        d.pick("scan.jpg");
+        d.decide();
+        QVERIFY2(!d.dialog()->isVisible(), qPrintable(d.message()));
+        QCOMPARE(f.picture->picture().size(), large);
+        const uchar* bits = f.picture->picture().constBits();
+        QCOMPARE(qobject_cast<Form23*>(f.windows.form23.data())->picture()->picture().constBits(), bits);
+        f.mark("Check1", 60, 420);
+        QCOMPARE(f.picture->picture().constBits(), bits);
+        QCOMPARE(f.picture->drawnPicture().pixelColor(60, 420), MDIForm20::kBaseColour);
+    }
+
     void patternsMatchWithoutRegardToCase() {
         DigitizeFixture f;
         DialogDriver d{f};
@@ -166,7 +207,7 @@ class TestForm22Image : public QObject {
         QCOMPARE(d.the<QLineEdit>("Text4")->text(), QStringLiteral("*.PNG"));
     }
 
-    void undecodableImageShowsThePlatformsReason() {
+    void undecodableImageIsExplainedInJapanese() {
         DigitizeFixture f;
         DialogDriver d{f};
         ImageFolder folder;
@@ -174,8 +215,11 @@ class TestForm22Image : public QObject {
         d.pick("broken.bmp");
         d.decide();
         QVERIFY(d.dialog()->isVisible());
-        QVERIFY(!d.message().isEmpty());
-        QVERIFY(d.message() != QStringLiteral("ﾌｧｲﾙ内容不正"));
+        QVERIFY(d.message().startsWith(QStringLiteral("画像ファイルを読み込めません。")));
+        QVERIFY(d.message().size() >
+                QStringLiteral("画像ファイルを読み込めません。").size()); // the reason follows
+        auto* field = d.the<QLabel>("Text3");
+        QVERIFY(field->height() >= field->heightForWidth(field->width())); // read whole
         QCOMPARE(f.state.OpenPurpose, qint16(3));
         QCOMPARE(f.picture->picture().size(), QSize(640, 480)); // the old image stays
     }

@@ -4,6 +4,8 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QScrollBar>
+#include <QtMath>
 
 using namespace tracol;
 using testing::DigitizeFixture;
@@ -211,6 +213,26 @@ class TestSamplingWindows : public QObject {
         QVERIFY(area->isVisible());
     }
 
+    // A message longer than the one-line area is shown whole: the area wraps
+    // and grows to its text, which stays as it is.
+    void longMessagesAreShownWhole_data() {
+        QTest::addColumn<QString>("message");
+        QTest::newRow("select error")
+            << QStringLiteral("<Select Error>                       Ｘmax<= 0 Or Ｘmin<= 0");
+        QTest::newRow("plot error") << QStringLiteral(
+            "<Plot Error>                       X1MIN! <> 0 And X1MIN! >= X");
+    }
+    void longMessagesAreShownWhole() {
+        QFETCH(QString, message);
+        DigitizeFixture f;
+        f.main->showMessage(message);
+        auto* area = f.the<QTextEdit>("Text7");
+        QCOMPARE(f.message(), message);
+        area->document()->setTextWidth(area->viewport()->width());
+        QVERIFY(area->viewport()->height() >= qCeil(area->document()->size().height()));
+        QCOMPARE(area->verticalScrollBar()->maximum(), 0);
+    }
+
     void messageAreaHidesAfterFiveSeconds() {
         DigitizeFixture f;
         f.type("Text4", "1,000");
@@ -229,14 +251,23 @@ class TestSamplingWindows : public QObject {
         QTest::newRow("Reset") << "Command6" << QStringLiteral("座標指示と座標値を全てクリアします");
         QTest::newRow("display form") << "Check5" << QStringLiteral("数値表示の変更(通常 or 指数)");
     }
+    // A hint is read whole beside its control, inside the window.
     void hintsFollowThePointer() {
         QFETCH(QString, control);
         QFETCH(QString, hint);
         DigitizeFixture f;
         f.moveOver(f.the(control));
-        auto* box = f.the<QLineEdit>("Text12");
+        auto* box = f.the<QLabel>("Text12");
         QVERIFY(box->isVisible());
         QCOMPARE(box->text(), hint);
+        QVERIFY(box->height() >= box->heightForWidth(box->width()));
+        QVERIFY(box->width() >= box->fontMetrics().horizontalAdvance(hint) ||
+                box->heightForWidth(box->width()) > box->fontMetrics().height() * 3 / 2); // or wrapped
+        QVERIFY(f.main->centralWidget()->rect().contains(box->geometry()));
+        const QWidget* explained = f.the(control);
+        const QRect controlArea(explained->mapTo(f.main->centralWidget(), QPoint(0, 0)), explained->size());
+        QVERIFY(!box->geometry().intersects(controlArea));
+        QVERIFY(qAbs(box->geometry().center().y() - controlArea.center().y()) < 3 * controlArea.height());
         f.moveOver(f.the("Frame1"));
         QVERIFY(!box->isVisible());
         f.click("Check5"); // hints end once the display form was switched

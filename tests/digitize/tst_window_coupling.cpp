@@ -222,7 +222,7 @@ class TestWindowCoupling : public QObject {
 
     void confirmationHintUntilTheFirstSuccess() {
         DigitizeFixture f;
-        auto* hint = f.the<QLineEdit>("Text12");
+        auto* hint = f.the<QLabel>("Text12");
         f.moveOver(f.the("Command4"));
         QVERIFY(!hint->isVisible()); // nothing typed yet
         f.type("Text3", "0");
@@ -236,10 +236,10 @@ class TestWindowCoupling : public QObject {
         f.moveOver(f.the("Command4"));
         QVERIFY(hint->isVisible());
         QCOMPARE(hint->text(), QStringLiteral("基本ﾃﾞｰﾀ入力完了(自由修正可)"));
-        QCOMPARE(hint->geometry(), twips(1320, 630, 1605, 390));
         QTest::mousePress(hint, Qt::LeftButton);
         QVERIFY(!hint->isVisible());
-        QTest::mouseClick(f.the<QPushButton>("Command4"), Qt::LeftButton);
+        f.clickImage(60, 40); // Ymax placed
+        f.main->findChild<QAction*>("kihon")->trigger();
         QVERIFY(f.state.BaseConfirmed);
         f.click("Check4"); // given up and armed again: Command4 is enabled
         f.click("Check4");
@@ -270,7 +270,7 @@ class TestWindowCoupling : public QObject {
     void hintHidesOnAClickOnTheImage() {
         DigitizeFixture f;
         f.moveOver(f.the("Command6"));
-        auto* hint = f.the<QLineEdit>("Text12");
+        auto* hint = f.the<QLabel>("Text12");
         QVERIFY(hint->isVisible());
         f.clickImage(200, 200);
         QVERIFY(!hint->isVisible());
@@ -291,7 +291,11 @@ class TestWindowCoupling : public QObject {
         auto* timer2 = f.main->findChild<QTimer*>("Timer2");
         f.type("Text4", "1,000"); // a message starts Timer2
         QVERIFY(timer2->isActive());
-        QCOMPARE(area->geometry(), twips(192, 30, 2700, 285));
+        // At its place, as tall as its line of text needs.
+        const QRect place = twips(192, 30, 2700, 285);
+        QCOMPARE(area->geometry().topLeft(), place.topLeft());
+        QCOMPARE(area->width(), place.width());
+        QVERIFY(area->height() >= place.height() && area->height() < 2 * place.height());
         help->trigger();
         QVERIFY(!timer2->isActive()); // the help stays until it is put away
         QCOMPARE(area->geometry(), twips(0, 15, 2700, 7150));

@@ -128,6 +128,7 @@ void TestGraphDataCsv::keyboardDataIsSavedAsDataSet() {
     state.LineBox[2] = QStringLiteral("7,8\r\n");
     state.PointCount[2] = 1;
     state.LineParameter[2] = QStringLiteral("2");
+    state.LineText = {QString(), state.LineBox[1], state.LineBox[2]}; // the Lines as counted
     const QString path = dir.filePath(QStringLiteral("keys.dat"));
     const FileOutcome result = writeCsvDialogFile(state, kCsvPurposeKeyboardData, path);
     QVERIFY(result.ok);

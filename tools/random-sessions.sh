@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Long random user sessions over the real windows (the suite runs 5 000
+# steps): 100 000 steps by default, in sessions of 500 from the seed given.
+#   bash tools/random-sessions.sh [STEPS] [SEED]
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+build_tracol
+steps="${1:-100000}"
+seed="${2:-$(date +%s)}"
+echo "Random sessions: $steps steps from seed $seed"
+QT_QPA_PLATFORM=offscreen TRACOL_SESSION_STEPS="$steps" TRACOL_SESSION_SEED="$seed" \
+    "$TRACOL_BUILD/tests/sessions/tst_random_sessions"

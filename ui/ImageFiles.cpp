@@ -1,0 +1,22 @@
+#include "ui/ImageFiles.h"
+
+#include <QImageReader>
+
+namespace tracol {
+
+void allowLargeImages() {
+    QImageReader::setAllocationLimit(kLargestImageMegabytes);
+}
+
+ImageFileRead readImageFile(const QString& path) {
+    allowLargeImages(); // also where the program's start-up did not run (tests)
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    ImageFileRead read;
+    read.image = reader.read();
+    if (read.image.isNull())
+        read.message = QStringLiteral("画像ファイルを読み込めません。（") + reader.errorString() + u'）';
+    return read;
+}
+
+} // namespace tracol
