@@ -108,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!completed)
         return 0;
     checkResult(state);
-    Module1::FillDetailList(state);
+    Module1::fillDetailList(state);
     worksheetLines(state);
     graphDataLines(state);
     return 0;

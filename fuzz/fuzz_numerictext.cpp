@@ -85,7 +85,7 @@ void checkCoefficientFormat(double d) {
     if (!std::isfinite(d))
         return;
     const double read = std::strtod(text.toLatin1().constData(), nullptr);
-    const double ranked = KKAIKI::FormattedValue(d);
+    const double ranked = KKAIKI::formattedValue(d);
     require(ranked == read && std::signbit(ranked) == std::signbit(read), "ranked value is the text's value",
             text + QStringLiteral(" ranked as ") + QString::number(ranked, 'g', 17));
 }
