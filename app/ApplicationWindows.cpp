@@ -8,21 +8,26 @@
 #include "digitize/Form1.h"
 #include "digitize/Form20.h"
 #include "digitize/Form23.h"
+#include "digitize/FormMagnifier.h"
 #include "digitize/MDIForm20.h"
 #include "fit/Form29.h"
 #include "fit/Form33.h"
 #include "fit/GrForm35.h"
 #include "output/Form70.h"
 #include "output/Form8.h"
+#include "ui/FileDrop.h"
+#include "ui/LineHistory.h"
 
 namespace tracol {
 
-ApplicationWindows::ApplicationWindows(SharedState& state, Windows& windows) : windows_(windows) {
+ApplicationWindows::ApplicationWindows(SharedState& state, Windows& windows)
+    : windows_(windows), lineHistory_(std::make_unique<LineHistory>(state, windows)) {
     // Digitizing: main window, image window, clean-image holder, exit question.
     owned_.emplace_back(std::make_unique<Form20>(state, windows));
     owned_.emplace_back(std::make_unique<MDIForm20>(state, windows));
     owned_.emplace_back(std::make_unique<Form23>(windows));
     owned_.emplace_back(std::make_unique<Form1>(windows));
+    owned_.emplace_back(std::make_unique<FormMagnifier>(windows));
     // File dialogs.
     owned_.emplace_back(std::make_unique<Form22>(state, windows));
     // Data windows: the DataSet window, keyboard entry, save dialog.
@@ -49,6 +54,14 @@ void ApplicationWindows::start(const QString& startFile) {
     // Every window another may ask for is there before the user can ask.
     if (const QStringList missing = windows_.missingWindows(); !missing.isEmpty())
         qFatal("Tracol: windows not built: %s", qPrintable(missing.join(u' ')));
+    // Files dropped on the digitizing windows open as chosen in the open
+    // dialog; undo and redo answer in the windows that are at work while
+    // the main window waits.
+    Windows& windows = windows_;
+    for (QWidget* window : {windows_.form20.data(), windows_.mdiForm20.data(), windows_.form21.data()})
+        new FileDrop(*window, [&windows](const QString& path) { windows.openDialog().openPath(path); });
+    for (QWidget* window : {windows_.mdiForm20.data(), windows_.form21.data()})
+        lineHistory_->addShortcutsTo(*window);
     auto* main = qobject_cast<Form20*>(windows_.form20.data());
     main->load();
     main->show();

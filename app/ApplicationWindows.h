@@ -12,6 +12,10 @@
 class QWidget;
 
 namespace tracol {
+class LineHistory;
+}
+
+namespace tracol {
 
 class ApplicationWindows {
   public:
@@ -27,6 +31,7 @@ class ApplicationWindows {
 
   private:
     Windows& windows_;
+    std::unique_ptr<LineHistory> lineHistory_;    // undo and redo of the Lines
     std::vector<std::unique_ptr<QWidget>> owned_; // destroyed in reverse order
 };
 

@@ -1,36 +1,16 @@
 #include "data/DataSetLoading.h"
 
 #include "data/DataSetFile.h"
+#include "data/LinesSnapshot.h"
 #include "data/PointLimit.h"
+#include "ui/LineHistory.h"
 
 namespace tracol {
 
-namespace {
-
-// The Lines as they stand before a read. A read that fails puts them back:
-// a wrong or broken file must not cost the user the points on screen.
-struct LinesBeforeRead {
-    PerLine<QString> box, parameter;
-    decltype(SharedState::LineText) text{};
-    PerLine<qint16> count{};
-    qint16 currentLine = 1;
-
-    explicit LinesBeforeRead(const SharedState& state)
-        : box(state.LineBox), parameter(state.LineParameter), text(state.LineText), count(state.PointCount),
-          currentLine(state.CurrentLine) {}
-    void restore(SharedState& state) const {
-        state.LineBox = box;
-        state.LineText = text;
-        state.LineParameter = parameter;
-        state.PointCount = count;
-        state.CurrentLine = currentLine;
-    }
-};
-
-} // namespace
-
 QString loadDataSetFile(SharedState& state, Windows& windows, const QString& path) {
-    const LinesBeforeRead before(state);
+    // A read that fails puts the Lines back: a wrong or broken file must not
+    // cost the user the points on screen.
+    const LinesSnapshot before = LinesSnapshot::of(state);
     const FileOutcome outcome = readDataSetFile(state, path);
     if (outcome.ok)
         state.SavedLineBox = state.LineBox; // what the boxes show came from the file
@@ -40,6 +20,7 @@ QString loadDataSetFile(SharedState& state, Windows& windows, const QString& pat
         emit windows.lineBoxChanged(line);
     if (!outcome.ok)
         return outcome.message;
+    windows.lineHistory().record(LineHistory::Kind::LoadedData, before);
 
     // The main window's menu item starts sampling with the Lines it read.
     if (state.OpenPurpose == kOpenDataFromMain)

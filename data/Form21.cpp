@@ -10,6 +10,7 @@
 #include "ui/ControlFactory.h"
 #include "ui/DetachChildren.h"
 #include "ui/DiscardQuestion.h"
+#include "ui/LineHistory.h"
 #include "ui/MessageField.h"
 #include "ui/Timers.h"
 #include "ui/Twips.h"
@@ -184,6 +185,7 @@ void Form21::connectControls() {
         });
     }
     connect(&windows_, &Windows::lineBoxChanged, this, &Form21::showLineBoxText);
+    connect(&windows_, &Windows::linesRestored, this, &Form21::showRestoredLines);
     connect(Text2, &QLineEdit::textEdited, this, [this] { parameterEdited_ = true; });
     connect(Text2, &QLineEdit::editingFinished, this, &Form21::commitParameter);
     connect(Command1, &QPushButton::clicked, this, &Form21::saveAll);
@@ -365,8 +367,24 @@ void Form21::setLineBox(int line, const QString& text) {
 }
 
 void Form21::lineBoxEdited(int line) {
-    state_.LineBox[line] = boxText(Text1[line - 1]);
-    countPoints(line);
+    windows_.lineHistory().recordAround(
+        LineHistory::Kind::EditedLine,
+        [&] {
+            state_.LineBox[line] = boxText(Text1[line - 1]);
+            countPoints(line);
+        },
+        line);
+}
+
+void Form21::showRestoredLines() {
+    if (const int line = selectedLine()) {
+        showLineBox(line);
+        Text5->setText(numtext::plainInteger(line));
+        Text6->setText(numtext::plainInteger(state_.PointCount[line]));
+        Text2->setText(state_.LineParameter[line]);
+        parameterEdited_ = false;
+    }
+    markLineLabels();
 }
 
 void Form21::showLineBoxText(int line) {
@@ -423,26 +441,30 @@ void Form21::deleteAllLines() {
             {QStringLiteral("DeleteAllLinesQuestion"), windowTitle(),
              QStringLiteral("保存していない採取データがあります。\n全てのLineを削除しますか？")}))
         return;
-    const qint16 currentLine = state_.CurrentLine;
-    resetLines(state_);
-    state_.CurrentLine = currentLine; // the Line selection below moves it
-    showLineBoxes();
-    for (QLabel* label : Label3)
-        setTextColour(label, Qt::black);
-    Text6->setText(QStringLiteral("0"));
-    Option1[0]->setChecked(true);
-    windows_.mainWindow().selectLine(1);
-    Text2->setText(state_.LineParameter[1]);
-    parameterEdited_ = false;
-    Text5->setText(QStringLiteral("1"));
+    windows_.lineHistory().recordAround(LineHistory::Kind::DeletedLines, [&] {
+        const qint16 currentLine = state_.CurrentLine;
+        resetLines(state_);
+        state_.CurrentLine = currentLine; // the Line selection below moves it
+        showLineBoxes();
+        for (QLabel* label : Label3)
+            setTextColour(label, Qt::black);
+        Text6->setText(QStringLiteral("0"));
+        Option1[0]->setChecked(true);
+        windows_.mainWindow().selectLine(1);
+        Text2->setText(state_.LineParameter[1]);
+        parameterEdited_ = false;
+        Text5->setText(QStringLiteral("1"));
+    });
 }
 
 void Form21::deleteSelected() {
     const int selected = selectedLine();
     if (selected == 0)
         return;
-    deleteLineAndShift(state_, selected);
-    showLineBoxes();
+    windows_.lineHistory().recordAround(LineHistory::Kind::DeletedLines, [&] {
+        deleteLineAndShift(state_, selected);
+        showLineBoxes();
+    });
     Text6->setText(numtext::plainInteger(state_.PointCount[selected]));
     Text2->setText(state_.LineParameter[selected]);
     parameterEdited_ = false;

@@ -86,7 +86,8 @@ class Form21 : public QWidget, public DataSetWindowLink {
     void keepCurrentLineWithMainWindow(); // Timer1
     void moveMainWindowHere();            // Timer3
     void showHint(QObject* control);
-    void showLineBoxes(); // every box from LineBox, without counting
+    void showLineBoxes();     // every box from LineBox, without counting
+    void showRestoredLines(); // undo or redo put the Lines back
 
     SharedState& state_;
     Windows& windows_;

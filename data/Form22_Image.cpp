@@ -5,6 +5,7 @@
 #include "data/DataSetFile.h"
 #include "ui/DiscardQuestion.h"
 #include "ui/ImageFiles.h"
+#include "ui/LineHistory.h"
 #include "ui/PictureBox.h"
 
 #include <QLineEdit>
@@ -41,10 +42,12 @@ bool Form22::loadImage() {
     windows_.imageWindow().showImage(image, QStringLiteral("TracolGraph <") + path + u'>');
     windows_.cleanImage().cleanPicture().setPicture(image);
 
-    resetLines(state_);
-    state_.SavedLineBox = state_.LineBox;
-    for (int line = 1; line <= kLineCount; ++line)
-        emit windows_.lineBoxChanged(line);
+    windows_.lineHistory().recordAround(LineHistory::Kind::LoadedData, [&] {
+        resetLines(state_);
+        state_.SavedLineBox = state_.LineBox;
+        for (int line = 1; line <= kLineCount; ++line)
+            emit windows_.lineBoxChanged(line);
+    });
     windows_.dataSet().showLinesReset();
     MainWindowLink& main = windows_.mainWindow();
     main.selectLine(1);

@@ -45,8 +45,6 @@ bool Form22::openPath(const QString& path) {
     if (imageWindow.isVisible())
         imageWindow.setEnabled(false);
     windows_.mainWindow().window().setEnabled(false);
-    if (!image)
-        state_.SamplingActive = true; // as its "数値ﾃﾞｰﾀの呼込み" does
     open(image ? kOpenImage : kOpenDataFromMain);
     Text1->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     decide();

@@ -7,6 +7,7 @@
 #include "ui/ControlFactory.h"
 #include "ui/DetachChildren.h"
 #include "ui/DiscardQuestion.h"
+#include "ui/LineHistory.h"
 #include "ui/MessageField.h"
 #include "ui/Timers.h"
 #include "ui/Twips.h"
@@ -196,14 +197,16 @@ void Form50::keepLines() {
 }
 
 void Form50::replaceLinesByPages() {
-    for (int line = 1; line <= kLineCount; ++line) {
-        state_.LineText[line].clear();
-        state_.PointCount[line] = 0;
-        state_.LineBox[line].clear();
-        state_.SavedLineBox[line].clear();
-        emit windows_.lineBoxChanged(line);
-        state_.LineParameter[line] = numtext::plainInteger(line);
-    }
+    windows_.lineHistory().recordAround(LineHistory::Kind::LoadedData, [&] {
+        for (int line = 1; line <= kLineCount; ++line) {
+            state_.LineText[line].clear();
+            state_.PointCount[line] = 0;
+            state_.LineBox[line].clear();
+            state_.SavedLineBox[line].clear();
+            emit windows_.lineBoxChanged(line);
+            state_.LineParameter[line] = numtext::plainInteger(line);
+        }
+    });
     int pagesWithData = 0;
     for (int k = 0; k < kLineCount; ++k) {
         const QString text = boxText(Text2[k]);

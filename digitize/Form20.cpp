@@ -67,6 +67,7 @@ Form20::~Form20() {
 }
 
 void Form20::load() {
+    connectAdditionMenus();
     Conditions::setStartValues(state_);
     clearClipboard();
     Option1[0]->setChecked(true);

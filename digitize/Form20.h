@@ -96,6 +96,8 @@ class Form20 : public QMainWindow, public MainWindowLink, public CalibrationPane
   private:
     // Building the window (Form20_Controls.cpp).
     void buildMenus();
+    void buildAdditionMenus();   // Form20_Additions.cpp
+    void connectAdditionMenus(); // (needs the other windows: at load)
     void buildControls();
     void connectControls();
 
@@ -150,6 +152,15 @@ class Form20 : public QMainWindow, public MainWindowLink, public CalibrationPane
     QAction* kaisi = nullptr;   // データ採取開始
     QAction* hyouji1 = nullptr; // 採取データの表示
     QAction* HELP01 = nullptr;  // HELP: help text shown or hidden
+    // Beyond the graph's own steps (Form20_Additions.cpp)
+    QAction* UNDO = nullptr;       // 元に戻す: the last change of the Lines taken back
+    QAction* REDO = nullptr;       // やり直し
+    QAction* POINTMARKS = nullptr; // 採取点の表示: the Lines' points over the image (on)
+    QAction* MAGNIFIER = nullptr;  // 拡大表示: the pane that enlarges the image round the pointer
+    QAction* ZOOMFIT = nullptr;    // the picture fitted to the window
+    QAction* ZOOM1 = nullptr;      // 1:1
+    QAction* ZOOM2 = nullptr;      // 2x
+    QAction* ZOOM4 = nullptr;      // 4x
 
     QGroupBox* Frame1 = nullptr;             // 基本座標
     QGroupBox* Frame2 = nullptr;             // 設定確認

@@ -5,6 +5,7 @@
 #include "digitize/CalibrationPanel.h"
 #include "digitize/Module20.h"
 #include "ui/DetachChildren.h"
+#include "ui/LineHistory.h"
 #include "ui/PictureBox.h"
 #include "ui/Platform.h"
 #include "ui/Twips.h"
@@ -16,6 +17,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 namespace tracol {
 
@@ -74,6 +76,14 @@ MDIForm20::MDIForm20(SharedState& state, Windows& windows, QWidget* parent)
     connect(Picture1, &PictureBox::mouseMoved, this, &MDIForm20::pictureMouseMove);
     connect(Picture1, &PictureBox::clicked, this, &MDIForm20::pictureClicked);
     connect(Picture1, &PictureBox::doubleClicked, this, &MDIForm20::pictureDoubleClicked);
+    connect(&windows_, &Windows::lineBoxChanged, this, &MDIForm20::refreshPointMarkers);
+    connect(&windows_, &Windows::linesChanged, this, &MDIForm20::refreshPointMarkers);
+    Picture1->installEventFilter(this);
+    connect(Picture1, &PictureBox::pointerMovedByKeys, this, [this](QPoint pixel) {
+        scroll_->ensureVisible(qRound((pixel.x() + 0.5) * Picture1->zoom()),
+                               qRound((pixel.y() + 0.5) * Picture1->zoom()));
+    });
+    Picture1->setDrawingsOutlined(markersShown_);
     resize(720, 540);
 }
 
@@ -106,13 +116,15 @@ void MDIForm20::hideCursorFollowers() {
 }
 
 void MDIForm20::followCursor() {
-    const double h = rounded(Label1->height() * kTwipsPerPixel);
-    Label1->move(twipsToPixels(state_.CursorX + 1.05 * h), twipsToPixels(state_.CursorY - 1.2 * h));
-    const double length = rounded(width() * kTwipsPerPixel);
-    Line1->setGeometry(twipsToPixels(state_.CursorX), twipsToPixels(state_.CursorY - length), 1,
-                       twipsToPixels(2 * length));
-    Line2->setGeometry(twipsToPixels(state_.CursorX - length), twipsToPixels(state_.CursorY),
-                       twipsToPixels(2 * length), 1);
+    // The label keeps its offset on the screen; the pointer's place is
+    // scaled with the picture's zoom.
+    const QPoint at = Picture1->twipsToWidget(QPointF(state_.CursorX, state_.CursorY)).toPoint();
+    const int h = Label1->height();
+    Label1->move(at.x() + qRound(1.05 * h), at.y() - qRound(1.2 * h));
+    const int length = width();
+    Line1->setGeometry(at.x(), at.y() - length, 1, 2 * length);
+    Line2->setGeometry(at.x() - length, at.y(), 2 * length, 1);
+    refreshPointMarkers(); // the calibration or the Line may have changed meanwhile
 }
 
 // ---- Marks --------------------------------------------------------------------
@@ -140,8 +152,9 @@ void MDIForm20::drawYAxisLine() {
 }
 
 void MDIForm20::layOutPicture() {
-    Picture1->adjustSize();
-    Picture1->resize(Picture1->picture().size());
+    if (zoom_ == Zoom::Fit)
+        fitZoomToWindow();
+    Picture1->resize(Picture1->sizeHint());
 }
 
 void MDIForm20::showImage(const QImage& image, const QString& caption) {
@@ -245,9 +258,11 @@ bool MDIForm20::samplingStep(bool resetMarkMode) {
         return false;
     }
     const int line = s.CurrentLine;
+    const LinesSnapshot before = LinesSnapshot::of(s);
     appendSampledPoint(s, line, main->sampledText(Axis::X), main->sampledText(Axis::Y));
     windows_.dataSet().showPointCount(line);
     emit windows_.lineBoxChanged(line);
+    windows_.lineHistory().record(LineHistory::Kind::SampledPoint, before);
     if (resetMarkMode)
         s.MarkMode = 0;
     return true;
@@ -258,6 +273,9 @@ void MDIForm20::pictureMouseMove(QPointF position) {
     panel().hideHint();
     state_.CursorX = rounded(position.x());
     state_.CursorY = rounded(position.y());
+    MagnifierLink& magnifier = windows_.magnifier();
+    if (magnifier.isActive())
+        magnifier.followPointer(Picture1->pointerPixel());
     if (Line1->isHidden()) {
         setPointer(this, PointerKind::Cross);
         Label1->show();
@@ -270,7 +288,7 @@ void MDIForm20::pictureClicked() {
     setPointer(this, PointerKind::Cross);
     panel().hideHint();
     panel().enableLiveReadout();
-    setFocus();
+    Picture1->setFocus(); // the arrow keys move the pointer over the picture
 }
 
 void MDIForm20::pictureDoubleClicked() {
@@ -337,6 +355,19 @@ void MDIForm20::closeEvent(QCloseEvent* event) {
 }
 
 bool MDIForm20::eventFilter(QObject* watched, QEvent* event) {
+    // The wheel with Ctrl: the magnifier's enlargement while it is on, else the zoom.
+    if (event->type() == QEvent::Wheel && (watched == Picture1 || watched == scroll_->viewport())) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            const int steps = wheel->angleDelta().y() > 0 ? 1 : -1;
+            MagnifierLink& magnifier = windows_.magnifier();
+            if (magnifier.isActive())
+                magnifier.changeEnlargement(steps);
+            else
+                zoomByWheel(steps);
+            return true;
+        }
+    }
     if (watched == scroll_->viewport() && event->type() == QEvent::MouseMove) {
         Line1->hide();
         Line2->hide();

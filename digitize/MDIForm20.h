@@ -43,6 +43,11 @@ class MDIForm20 : public QWidget, public ImageWindowLink, private MarkingView {
     void drawMark(double x, double y, const QColor& colour) override;
     void drawXAxisLine() override;
     void drawYAxisLine() override;
+    // The zoom and the markers (MDIForm20_Overlays.cpp).
+    void setZoom(Zoom zoom) override;
+    void setPointMarkersShown(bool shown) override;
+    void refreshPointMarkers() override;
+    bool pointMarkersShown() const { return markersShown_; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -59,6 +64,9 @@ class MDIForm20 : public QWidget, public ImageWindowLink, private MarkingView {
     // Returns false when the click was refused with a message.
     bool samplingStep(bool resetMarkMode);
     void placeMainWindows();
+    // MDIForm20_Overlays.cpp
+    void zoomByWheel(int steps); // Ctrl and the wheel over the picture
+    void fitZoomToWindow();
 
     // MarkingView
     void checkBaseBox(int box) override;
@@ -74,6 +82,8 @@ class MDIForm20 : public QWidget, public ImageWindowLink, private MarkingView {
     QFrame* Line1 = nullptr;          // vertical guide line through the pointer
     QFrame* Line2 = nullptr;          // horizontal guide line through the pointer
     bool placedWithoutFrame_ = false; // placed at start before the desktop framed the window
+    bool markersShown_ = true;        // POINTMARKS: the Lines' points drawn over the image
+    Zoom zoom_ = Zoom::Actual;        // how the picture is shown
 };
 
 } // namespace tracol

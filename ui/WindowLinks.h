@@ -90,6 +90,27 @@ class ImageWindowLink : public WindowLink {
     virtual void drawMark(double x, double y, const QColor& colour) = 0;
     virtual void drawXAxisLine() = 0;
     virtual void drawYAxisLine() = 0;
+
+    // Beyond the graph's own steps, each of which the user can switch off:
+    // the zoom of the picture (positions stay twips of the image's pixels),
+    // and the markers of the Lines' points over the image.
+    enum class Zoom { Fit, Actual, Double, Quadruple };
+    virtual void setZoom(Zoom zoom) = 0;
+    virtual void setPointMarkersShown(bool shown) = 0;
+    // The markers drawn again (the Lines, the calibration or the Line that
+    // receives points changed).
+    virtual void refreshPointMarkers() = 0;
+};
+
+// FormMagnifier, the pane that shows the image round the pointer enlarged.
+class MagnifierLink : public WindowLink {
+  public:
+    virtual void setActive(bool active) = 0; // MAGNIFIER switched on or off
+    virtual bool isActive() const = 0;
+    // The image pixel a click would take moved.
+    virtual void followPointer(QPoint pixel) = 0;
+    // The wheel with Ctrl: up (+) or down (-) one enlargement, 2x to 8x.
+    virtual void changeEnlargement(int steps) = 0;
 };
 
 // Form23, the hidden holder of the clean image.

@@ -24,6 +24,8 @@ QStringList Windows::missingWindows() const {
     check(csvSaveDialogLink, "Form84");
     check(progressLink, "GrForm35");
     check(imageWindowLink, "MDIForm20");
+    check(magnifierLink, "FormMagnifier");
+    check(lineHistoryService, "LineHistory");
     check(plotScreenLink, "Form70");
     check(printSettingsLink, "Form8");
     check(printOutputService, "Form8");

@@ -21,6 +21,7 @@
 namespace tracol {
 
 class CalibrationPanel;
+class LineHistory;
 class PrintOutput;
 
 class Windows : public QObject {
@@ -44,6 +45,8 @@ class Windows : public QObject {
     PlotScreenLink* plotScreenLink = nullptr;         // Form70
     PrintSettingsLink* printSettingsLink = nullptr;   // Form8
     ImageWindowLink* imageWindowLink = nullptr;       // MDIForm20
+    MagnifierLink* magnifierLink = nullptr;           // FormMagnifier
+    LineHistory* lineHistoryService = nullptr;        // undo and redo of the Lines
     // Where printed documents go; built by the print settings (Form8).
     PrintOutput* printOutputService = nullptr;
 
@@ -62,31 +65,40 @@ class Windows : public QObject {
     PlotScreenLink& plotScreen() const { return need(plotScreenLink, "Form70"); }
     PrintSettingsLink& printSettings() const { return need(printSettingsLink, "Form8"); }
     ImageWindowLink& imageWindow() const { return need(imageWindowLink, "MDIForm20"); }
+    MagnifierLink& magnifier() const { return need(magnifierLink, "FormMagnifier"); }
+    LineHistory& lineHistory() const { return need(lineHistoryService, "LineHistory"); }
     PrintOutput& printOutput() const { return need(printOutputService, "Form8"); }
 
     // The windows whose links are missing, by name; empty for a complete set.
     QStringList missingWindows() const;
 
     // ---- The windows by name, for tests and automation --------------------------
-    QPointer<QWidget> form1;     // 終了画面: exit confirmation
-    QPointer<QWidget> form20;    // Tracol_R2.2: main window
-    QPointer<QWidget> form21;    // DataSet: the collected Lines
-    QPointer<QWidget> form22;    // データ呼込み: open dialog
-    QPointer<QWidget> form23;    // hidden holder of the clean image
-    QPointer<QWidget> form24;    // ﾃﾞｰﾀ書込み: save dialog
-    QPointer<QWidget> form29;    // 計算処理条件設定: calculation conditions
-    QPointer<QWidget> form33;    // 数式算出処理画面: computation screen
-    QPointer<QWidget> form50;    // ﾃﾞｰﾀ入力: keyboard entry
-    QPointer<QWidget> form70;    // ＰＬＯＴ画面: plot screen
-    QPointer<QWidget> form8;     // 印刷: print settings
-    QPointer<QWidget> form84;    // ﾃﾞｰﾀ書込み: CSV and keyboard-data save dialog
-    QPointer<QWidget> grForm35;  // 計算状況目安: progress window
-    QPointer<QWidget> mdiForm20; // TracolGraph: image window
+    QPointer<QWidget> form1;         // 終了画面: exit confirmation
+    QPointer<QWidget> form20;        // Tracol_R2.2: main window
+    QPointer<QWidget> form21;        // DataSet: the collected Lines
+    QPointer<QWidget> form22;        // データ呼込み: open dialog
+    QPointer<QWidget> form23;        // hidden holder of the clean image
+    QPointer<QWidget> form24;        // ﾃﾞｰﾀ書込み: save dialog
+    QPointer<QWidget> form29;        // 計算処理条件設定: calculation conditions
+    QPointer<QWidget> form33;        // 数式算出処理画面: computation screen
+    QPointer<QWidget> form50;        // ﾃﾞｰﾀ入力: keyboard entry
+    QPointer<QWidget> form70;        // ＰＬＯＴ画面: plot screen
+    QPointer<QWidget> form8;         // 印刷: print settings
+    QPointer<QWidget> form84;        // ﾃﾞｰﾀ書込み: CSV and keyboard-data save dialog
+    QPointer<QWidget> grForm35;      // 計算状況目安: progress window
+    QPointer<QWidget> mdiForm20;     // TracolGraph: image window
+    QPointer<QWidget> formMagnifier; // 拡大表示: the magnifier
 
   signals:
     // The live text of Line `line` (SharedState::LineBox) was changed outside
     // the DataSet window (sampling, a file read); the window shows it again.
     void lineBoxChanged(int line);
+    // Undo or redo put the Lines back as they were at one moment; the windows
+    // show the selected Line's number, count and parameter again.
+    void linesRestored();
+    // The Lines changed in any way the history records (a point, an edit, a
+    // delete, a load, an undo): the markers over the image follow.
+    void linesChanged();
 
   private:
     template <typename Link> static Link& need(Link* link, const char* window) {

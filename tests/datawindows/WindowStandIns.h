@@ -87,6 +87,9 @@ struct ImageWindowStandIn : QWidget, ImageWindowLink {
     void drawMark(double, double, const QColor&) override {}
     void drawXAxisLine() override {}
     void drawYAxisLine() override {}
+    void setZoom(Zoom) override {}
+    void setPointMarkersShown(bool) override {}
+    void refreshPointMarkers() override {}
 };
 
 // Form21, as the dialogs return to it.

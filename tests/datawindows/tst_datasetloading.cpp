@@ -5,6 +5,7 @@
 #include "data/DataSetLoading.h"
 #include "data/Form21.h"
 #include "ui/Controls.h"
+#include "ui/LineHistory.h"
 
 #include <QFile>
 #include <QPlainTextEdit>
@@ -22,6 +23,7 @@ struct Fixture {
     testing::MainWindowStandIn main{windows};
     testing::OpenDialogStandIn dialog{windows};
     testing::ImageWindowStandIn image{windows};
+    LineHistory history{state, windows};
     Form21 dataSet{state, windows};
     QTemporaryDir folder;
 

@@ -8,6 +8,7 @@
 #include "data/SavedLines.h"
 #include "tests/common/AnswerQuestion.h"
 #include "ui/Controls.h"
+#include "ui/LineHistory.h"
 #include "ui/Twips.h"
 
 #include <QCheckBox>
@@ -30,6 +31,7 @@ struct Fixture {
     testing::ImageWindowStandIn image{windows};
     testing::OpenDialogStandIn openDialog{windows};
     testing::ComputationScreenStandIn computation{windows};
+    LineHistory history{state, windows};
     Form21 form{state, windows};
     Fixture() {
         state.SamplingActive = true;
@@ -215,6 +217,7 @@ class TestForm21 : public QObject {
         Windows windows;
         testing::MainWindowStandIn main{windows};
         testing::ImageWindowStandIn image{windows};
+        LineHistory history{state, windows};
         state.SamplingActive = true;
         auto* form = new Form21(state, windows);
         form->show();

@@ -6,6 +6,7 @@
 #include "data/Form50.h"
 #include "data/PointLimit.h"
 #include "ui/Controls.h"
+#include "ui/LineHistory.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -26,6 +27,7 @@ struct Fixture {
     testing::ImageWindowStandIn image{windows};
     testing::ComputationScreenStandIn computation{windows};
     testing::CsvSaveDialogStandIn csvDialog{windows};
+    LineHistory history{state, windows};
     Form50 form{state, windows};
 
     Fixture() { main.move(30, 20); }

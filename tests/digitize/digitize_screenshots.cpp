@@ -5,6 +5,7 @@
 #include "DigitizeFixture.h"
 
 #include <QApplication>
+#include <QRadioButton>
 #include <QScreen>
 
 #include <utility>
@@ -38,14 +39,27 @@ int main(int argc, char** argv) {
     f.moveOver(f.picture, QPoint(310, 230));
     QTest::qWait(200);
     f.main->grab().save(folder + "/form20_ready.png");
-    f.type("Text10", "50");
     f.click("Check6");
+    f.type("Text10", "50");
     f.click("Command5");
     f.clickImage(310, 420); // the Xmid mark
     for (int x = 110; x <= 560; x += 50)
         f.clickImage(x, static_cast<int>(400 - 340.0 * (x - 60) * (x - 60) / (500.0 * 500.0)));
     QTest::qWait(200);
     f.image->grab().save(folder + "/mdiform20_marks.png");
+    // The additions: a second Line's markers, the magnifier and the zoom.
+    f.main->findChild<QRadioButton*>("Option1(1)")->setChecked(true);
+    for (int x = 85; x <= 560; x += 50)
+        f.clickImage(x, static_cast<int>(400 - 200.0 * (x - 60) / 500.0));
+    f.main->findChild<QAction*>("MAGNIFIER")->trigger();
+    f.moveOver(f.picture, QPoint(310, 420));
+    QTest::qWait(100);
+    f.windows.formMagnifier->grab().save(folder + "/formmagnifier.png");
+    f.main->findChild<QAction*>("MAGNIFIER")->trigger();
+    f.main->findChild<QAction*>("ZOOM2")->trigger();
+    QTest::qWait(100);
+    f.image->grab().save(folder + "/mdiform20_zoom2.png");
+    f.main->findChild<QAction*>("ZOOM1")->trigger();
     // The data windows as the user meets them after sampling.
     for (const auto& [window, name] :
          {std::pair{f.windows.form21.data(), "form21"}, std::pair{f.windows.form24.data(), "form24"},

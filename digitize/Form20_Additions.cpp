@@ -1,0 +1,66 @@
+// Form20: the main window's commands beyond the graph's own steps, each of
+// which can be left alone so that the windows behave as before: undo and
+// redo of the Lines, the markers of the Lines' points, the magnifier and the
+// zoom of the picture.
+
+#include "digitize/Form20.h"
+
+#include "ui/LineHistory.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QUndoStack>
+
+namespace tracol {
+
+namespace {
+
+QAction* addition(QMenu* menu, const QString& name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+} // namespace
+
+void Form20::buildAdditionMenus() {
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集"));
+    edit->setObjectName(QStringLiteral("EditMenu"));
+    UNDO = addition(edit, QStringLiteral("UNDO"), QStringLiteral("元に戻す"));
+    UNDO->setShortcut(QKeySequence::Undo);
+    REDO = addition(edit, QStringLiteral("REDO"), QStringLiteral("やり直し"));
+    REDO->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence::Redo});
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("表示"));
+    view->setObjectName(QStringLiteral("ViewMenu"));
+    POINTMARKS = addition(view, QStringLiteral("POINTMARKS"), QStringLiteral("採取点の表示"));
+    POINTMARKS->setCheckable(true);
+    POINTMARKS->setChecked(true);
+    MAGNIFIER = addition(view, QStringLiteral("MAGNIFIER"), QStringLiteral("拡大表示"));
+    MAGNIFIER->setCheckable(true);
+    view->addSeparator();
+    ZOOMFIT = addition(view, QStringLiteral("ZOOMFIT"), QStringLiteral("ウィンドウに合わせる"));
+    ZOOM1 = addition(view, QStringLiteral("ZOOM1"), QStringLiteral("等倍 (1:1)"));
+    ZOOM2 = addition(view, QStringLiteral("ZOOM2"), QStringLiteral("２倍"));
+    ZOOM4 = addition(view, QStringLiteral("ZOOM4"), QStringLiteral("４倍"));
+}
+
+void Form20::connectAdditionMenus() {
+    QUndoStack& history = windows_.lineHistory().stack();
+    connect(UNDO, &QAction::triggered, &history, &QUndoStack::undo);
+    connect(REDO, &QAction::triggered, &history, &QUndoStack::redo);
+    UNDO->setEnabled(history.canUndo());
+    REDO->setEnabled(history.canRedo());
+    connect(&history, &QUndoStack::canUndoChanged, UNDO, &QAction::setEnabled);
+    connect(&history, &QUndoStack::canRedoChanged, REDO, &QAction::setEnabled);
+
+    connect(POINTMARKS, &QAction::toggled, this, [this](bool on) { imageWindow().setPointMarkersShown(on); });
+    connect(MAGNIFIER, &QAction::toggled, this, [this](bool on) { windows_.magnifier().setActive(on); });
+    using Zoom = ImageWindowLink::Zoom;
+    connect(ZOOMFIT, &QAction::triggered, this, [this] { imageWindow().setZoom(Zoom::Fit); });
+    connect(ZOOM1, &QAction::triggered, this, [this] { imageWindow().setZoom(Zoom::Actual); });
+    connect(ZOOM2, &QAction::triggered, this, [this] { imageWindow().setZoom(Zoom::Double); });
+    connect(ZOOM4, &QAction::triggered, this, [this] { imageWindow().setZoom(Zoom::Quadruple); });
+}
+
+} // namespace tracol
