@@ -325,7 +325,8 @@ bool Form33::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == Label2 && type == QEvent::MouseButtonDblClick) {
         openSaveDialog(kSaveHistory);
         return true;
-    } else if (watched == Label3) {
+    } else if (watched == Label3 && (type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
+                                     type == QEvent::MouseButtonRelease)) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
             dragStartY_ = qRound(mouse->globalPosition().y());
