@@ -6,6 +6,7 @@
 #include "data/Form24.h"
 #include "data/PointLimit.h"
 #include "data/SavedLines.h"
+#include "tests/common/ActivateWindow.h"
 #include "tests/common/AnswerQuestion.h"
 #include "ui/Controls.h"
 #include "ui/LineHistory.h"
@@ -200,8 +201,7 @@ class TestForm21 : public QObject {
         Fixture f;
         f.select(2);
         auto* parameter = control<QLineEdit>(&f.form, "Text2");
-        f.form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f.form));
+        QVERIFY(testing::activateNow(&f.form));
         parameter->setFocus();
         parameter->selectAll();
         QTest::keyClicks(parameter, typed);
@@ -221,8 +221,7 @@ class TestForm21 : public QObject {
         state.SamplingActive = true;
         auto* form = new Form21(state, windows);
         form->show();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form));
+        QVERIFY(testing::activateNow(form));
         control<QRadioButton>(form, "Option1(1)")->click();
         auto* parameter = control<QLineEdit>(form, "Text2");
         parameter->setFocus();

@@ -5,6 +5,7 @@
 #include "data/Form21.h"
 #include "data/Form50.h"
 #include "data/PointLimit.h"
+#include "tests/common/ActivateWindow.h"
 #include "ui/Controls.h"
 #include "ui/LineHistory.h"
 
@@ -168,8 +169,7 @@ class TestForm50 : public QObject {
     void enterInTheParameterGoesToTheData() {
         Fixture f;
         f.form.show();
-        f.form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f.form));
+        QVERIFY(testing::activateNow(&f.form));
         f.parameter(1)->setFocus();
         QTest::keyClick(f.parameter(1), Qt::Key_Return);
         QVERIFY(f.data(1)->hasFocus());

@@ -1,6 +1,7 @@
 // Axis calibration on the main window, driven as a user would.
 
 #include "DigitizeFixture.h"
+#include "tests/common/ActivateWindow.h"
 
 using namespace tracol;
 using testing::DigitizeFixture;
@@ -313,8 +314,7 @@ class TestCalibrationWindows : public QObject {
 
     void leavingAnArmedBoxUnchecksIt() {
         DigitizeFixture f;
-        f.main->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f.main));
+        QVERIFY(testing::activateNow(f.main));
         f.click("Check2");
         QVERIFY(f.checked("Check2"));
         QTest::mouseClick(f.the("Text5"), Qt::LeftButton);

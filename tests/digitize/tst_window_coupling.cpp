@@ -5,6 +5,7 @@
 
 #include "DigitizeFixture.h"
 
+#include "tests/common/ActivateWindow.h"
 #include "ui/Platform.h"
 
 #include <QScrollBar>
@@ -20,8 +21,7 @@ QRect twips(int top, int left, int width, int height) {
 }
 
 void activate(QWidget* window) {
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window));
+    QVERIFY(testing::activateNow(window));
 }
 
 } // namespace
@@ -37,7 +37,8 @@ class TestWindowCoupling : public QObject {
         activate(f.main);
         QVERIFY(timer->isActive()); // the DataSet window is hidden
         dataSet->move(f.main->pos() + QPoint(40, -25));
-        QTRY_COMPARE_WITH_TIMEOUT(dataSet->pos(), f.main->pos(), 1000);
+        testing::fireTimer(timer);
+        QCOMPARE(dataSet->pos(), f.main->pos());
     }
 
     void timer4StopsWhileTheDataSetWindowIsShown() {
@@ -53,9 +54,19 @@ class TestWindowCoupling : public QObject {
         f.main->setEnabled(true);
         activate(f.main);
         QVERIFY(!timer->isActive()); // activation leaves it off while the DataSet window shows
+        // The shown DataSet window leads: no running timer of the main window
+        // pulls it back, and its own Timer3 brings the main window to it.
         const QPoint moved = f.main->pos() + QPoint(30, 30);
         dataSet->move(moved);
-        QCoreApplication::processEvents();
+        for (QTimer* running : f.main->findChildren<QTimer*>()) {
+            if (running->objectName().startsWith(QStringLiteral("Timer")) && running->isActive())
+                testing::fireTimer(running);
+        }
+        QCOMPARE(dataSet->pos(), moved);
+        auto* follow = dataSet->findChild<QTimer*>("Timer3");
+        QVERIFY(follow->isActive());
+        testing::fireTimer(follow);
+        QCOMPARE(f.main->pos(), moved);
         QCOMPARE(dataSet->pos(), moved);
     }
 
@@ -157,7 +168,8 @@ class TestWindowCoupling : public QObject {
         QCOMPARE(timer->interval(), 50);
         f.moveOver(f.picture, QPoint(310, 230));
         QVERIFY(timer->isActive());
-        QTRY_COMPARE(f.the<QLineEdit>("Text1")->text(), QStringLiteral("50"));
+        f.liveReadoutTick();
+        QCOMPARE(f.the<QLineEdit>("Text1")->text(), QStringLiteral("50"));
         // Work is done on every second tick only: two ticks, one conversion.
         timer->stop();
         f.the<QLineEdit>("Text1")->clear();
@@ -183,7 +195,9 @@ class TestWindowCoupling : public QObject {
         f.calibrate();
         QTest::mouseClick(f.the<QPushButton>("Command5"), Qt::LeftButton);
         f.moveOver(f.picture, QPoint(435, 135));
-        QTRY_COMPARE(controlText(f.windows.form21, "Text8"), QStringLiteral("75"));
+        QVERIFY(f.main->findChild<QTimer*>("Timer1")->isActive());
+        f.liveReadoutTick();
+        QCOMPARE(controlText(f.windows.form21, "Text8"), QStringLiteral("75"));
         QCOMPARE(controlText(f.windows.form21, "Text9"), QStringLiteral("7.5"));
         QCOMPARE(f.the<QLineEdit>("Text1")->text(), QStringLiteral("75"));
         QVERIFY(f.state.LineBox[1].isEmpty()); // the pointer alone samples nothing
@@ -210,14 +224,17 @@ class TestWindowCoupling : public QObject {
         f.clickImage(310, 420); // Xmid mark at half way, valued 80
         QCOMPARE(f.state.PixXmid, float(310 * 15));
         f.moveOver(f.picture, QPoint(185, 230)); // half way to the mid mark
-        QTRY_COMPARE(f.the<QLineEdit>("Text1")->text(), QStringLiteral("40"));
+        f.liveReadoutTick();
+        QCOMPARE(f.the<QLineEdit>("Text1")->text(), QStringLiteral("40"));
         QVERIFY(f.state.XmidActive);
         f.moveOver(f.picture, QPoint(435, 230)); // half way from the mid mark to Xmax
-        QTRY_COMPARE(f.the<QLineEdit>("Text1")->text(), QStringLiteral("90"));
+        f.liveReadoutTick();
+        QCOMPARE(f.the<QLineEdit>("Text1")->text(), QStringLiteral("90"));
         // An empty mid value puts the correction out of force.
         f.type("Text10", "");
-        QTRY_VERIFY(!f.state.XmidActive);
-        QTRY_COMPARE(f.the<QLineEdit>("Text1")->text(), QStringLiteral("75"));
+        f.liveReadoutTick();
+        QVERIFY(!f.state.XmidActive);
+        QCOMPARE(f.the<QLineEdit>("Text1")->text(), QStringLiteral("75"));
     }
 
     void confirmationHintUntilTheFirstSuccess() {
