@@ -45,10 +45,20 @@ const QColor kReadyYBackground(246, 255, 217);
 const QRect kMessageArea = twipsRect(192, 30, 2700, 285);
 const QRect kMessageAreaTwips(30, 192, 2700, 285);
 
+// Text12's hints; Command4's only while the calibration awaits its first
+// confirmation (confirmationHintDue).
+HintTable mainWindowHints() {
+    return {
+        {QStringLiteral("Command6"), QStringLiteral("座標指示と座標値を全てクリアします")},
+        {QStringLiteral("Check5"), QStringLiteral("数値表示の変更(通常 or 指数)")},
+        {QStringLiteral("Command4"), QStringLiteral("基本ﾃﾞｰﾀ入力完了(自由修正可)")},
+    };
+}
+
 } // namespace
 
 Form20::Form20(SharedState& state, Windows& windows, QWidget* parent)
-    : QMainWindow(parent), state_(state), windows_(windows) {
+    : QMainWindow(parent), state_(state), windows_(windows), hints_(mainWindowHints()) {
     setObjectName(QStringLiteral("Form20"));
     setWindowTitle(QStringLiteral("Tracol_R2.2"));
     windows_.form20 = this;
@@ -103,10 +113,10 @@ void Form20::setDataSetSampledText(Axis axis, const QString& text) {
 
 void Form20::showMessage(const QString& message) {
     // One line at its place; a message that does not fit wraps and the area
-    // grows down to hold it all.
+    // grows down to hold it all. The help moves the area and lets it scroll:
+    // every message puts both back.
     message_->setPlace(kMessageAreaTwips, MessageField::Growth::Down);
     message_->show(message);
-    Timer2->start();
 }
 
 // ---- Calibration -----------------------------------------------------------
@@ -155,7 +165,7 @@ void Form20::applyReadiness(bool ready) {
     setBackgroundColour(Text8, kReadyXBackground);
     setBackgroundColour(Text9, kReadyYBackground);
     setMidControlsEnabled(true);
-    Text7->hide();
+    message_->hide();
     doBeep();
 }
 
@@ -223,7 +233,7 @@ void Form20::baseBoxClicked(int box) {
     if (state_.PrevCheck[box] != 0 && !checked) {
         if (origin)
             baseBox_[box == 1 ? 3 : 1]->setChecked(false);
-        if (state_.OpenPurpose < 1)
+        if (state_.OpenPurpose == kOpenNothing)
             RedrawBaseMarks();
     }
     state_.PrevCheck[box] = checked ? 1 : 0;
@@ -251,7 +261,7 @@ void Form20::valueBoxChanged(int box) {
             break;
         }
         Text12->hide();
-        Text7->hide();
+        message_->hide();
     } else {
         showMessage(calibration_messages::kLogUnsuitable);
         Command4->setEnabled(true);
@@ -498,11 +508,6 @@ void Form20::liveTick() {
         Module20::ConvertCursor(state_, *this);
 }
 
-void Form20::hideMessages() {
-    Text7->hide();
-    Text12->hide();
-}
-
 void Form20::followDataSetWindow() {
     QWidget& dataSet = windows_.dataSet().window();
     if ((dataSet.y() - y()) + (dataSet.x() - x()) != 0)
@@ -530,8 +535,7 @@ void Form20::toggleHelp() {
 }
 
 void Form20::messageAreaClicked() {
-    Timer2->stop();
-    Text7->hide();
+    message_->hide();
     Text7->setGeometry(kMessageArea);
     QFont font = Text7->font();
     font.setPointSize(9);
@@ -540,7 +544,7 @@ void Form20::messageAreaClicked() {
 }
 
 void Form20::showHint(const QString& hint, const QWidget* control) {
-    if (hintsOff_)
+    if (hintsOff_ || hint.isEmpty())
         return;
     // Next to the control it explains, just below it (above it when there is
     // no room), so that it hides nothing far from the pointer; wrapped to the
@@ -559,6 +563,12 @@ void Form20::showHint(const QString& hint, const QWidget* control) {
     Text12->setGeometry(left, qMax(0, top), width, height);
     Text12->show();
     Text12->raise();
+}
+
+bool Form20::confirmationHintDue() const {
+    const CalibrationInputs in = calibrationInputs();
+    return Command4->isEnabled() && in.checkedCount() == 4 && !in.anyValueEmpty() &&
+           state_.ValXmin < state_.ValXmax && state_.ValYmin < state_.ValYmax && !confirmedOnce_;
 }
 
 void Form20::backgroundMouseMove() {
@@ -681,19 +691,11 @@ bool Form20::eventFilter(QObject* watched, QEvent* event) {
             autoConfirmOver(watched == Frame1);
         else if (watched == centralWidget() && onSurface)
             backgroundMouseMove();
-        else if (watched == Command6)
-            showHint(QStringLiteral("座標指示と座標値を全てクリアします"), Command6);
-        else if (watched == Check5)
-            showHint(QStringLiteral("数値表示の変更(通常 or 指数)"), Check5);
-        else if (watched == Command4 && Command4->isEnabled()) {
-            const CalibrationInputs in = calibrationInputs();
-            if (in.checkedCount() == 4 && !in.anyValueEmpty() && state_.ValXmin < state_.ValXmax &&
-                state_.ValYmin < state_.ValYmax && !confirmedOnce_)
-                showHint(QStringLiteral("基本ﾃﾞｰﾀ入力完了(自由修正可)"), Command4);
-        }
+        else if (surface && (watched != Command4 || confirmationHintDue()))
+            showHint(hints_.hintFor(surface), surface);
         for (int box = 1; box <= 4; ++box) {
             if (watched == baseBox_[box])
-                Text7->hide();
+                message_->hide();
         }
     } else if (type == QEvent::MouseButtonPress) {
         if (watched == Text7->viewport())

@@ -5,6 +5,7 @@
 
 #include "core/SharedState.h"
 #include "digitize/CalibrationPanel.h"
+#include "ui/HintTable.h"
 #include "ui/Windows.h"
 
 #include <QMainWindow>
@@ -130,12 +131,14 @@ class Form20 : public QMainWindow, public MainWindowLink, public CalibrationPane
     void lineOptionClicked(int index);
     void displayFormClicked();  // Check5
     void liveTick();            // Timer1
-    void hideMessages();        // Timer2
     void followDataSetWindow(); // Timer4
     void toggleHelp();          // HELP01
     void messageAreaClicked();  // click on Text7
-    // Beside `control`, inside the window, at the size of its text.
+    // Beside `control`, inside the window, at the size of its text; nothing
+    // for an empty hint.
     void showHint(const QString& hint, const QWidget* control);
+    // Command4's hint: the calibration is complete and has never been confirmed.
+    bool confirmationHintDue() const;
     void backgroundMouseMove();
     void doBeep();
 
@@ -194,9 +197,10 @@ class Form20 : public QMainWindow, public MainWindowLink, public CalibrationPane
     QLabel* Label9 = nullptr;                // X/Yサンプリング値
     QLabel* Label11 = nullptr;               // グラフデータ自動読取り
     QTimer* Timer1 = nullptr;                // live readout, 50 ms
-    QTimer* Timer2 = nullptr;                // hides the message area, 5000 ms one shot
+    QTimer* Timer2 = nullptr;                // hides the message area and the hint, 5000 ms one shot
     QTimer* Timer4 = nullptr;                // keeps the DataSet window at this window's place, 200 ms
-    MessageField* message_ = nullptr;        // Text7 showing a message
+    MessageField* message_ = nullptr;        // Text7 showing a message, hidden by Timer2
+    const HintTable hints_;                  // Text12's texts by control
 
     bool firstActivationDone_ = false;
     bool helpShown_ = false;

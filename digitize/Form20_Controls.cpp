@@ -6,6 +6,7 @@
 #include "ui/ControlFactory.h"
 #include "ui/DiscardQuestion.h"
 #include "ui/MessageField.h"
+#include "ui/Timers.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -161,16 +162,12 @@ void Form20::buildControls() {
     Text12->setMargin(2);
     Text12->installEventFilter(this);
 
-    Timer1 = named(new QTimer(this), QStringLiteral("Timer1"));
-    Timer1->setInterval(50);
-    Timer2 = named(new QTimer(this), QStringLiteral("Timer2"));
-    Timer2->setInterval(5000);
-    Timer2->setSingleShot(true);
-    Timer4 = named(new QTimer(this), QStringLiteral("Timer4"));
-    Timer4->setInterval(200);
-    // Timer2 hides the area (hideMessages); the field wraps a long message
-    // and grows down to hold it.
-    message_ = new MessageField(Text7, nullptr, this);
+    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 50);
+    Timer2 = makeTimer(this, QStringLiteral("Timer2"), 5000, TimerKind::OneShot);
+    Timer4 = makeTimer(this, QStringLiteral("Timer4"), 200);
+    // Every message starts Timer2, which hides the area again (and the hint,
+    // connected below); the field wraps a long message and grows down to hold it.
+    message_ = new MessageField(Text7, Timer2, this);
 }
 
 void Form20::connectControls() {
@@ -235,7 +232,7 @@ void Form20::connectControls() {
         });
     }
     connect(Timer1, &QTimer::timeout, this, &Form20::liveTick);
-    connect(Timer2, &QTimer::timeout, this, &Form20::hideMessages);
+    connect(Timer2, &QTimer::timeout, Text12, &QWidget::hide);
     connect(Timer4, &QTimer::timeout, this, &Form20::followDataSetWindow);
 
     for (QWidget* watched :
