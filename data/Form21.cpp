@@ -512,8 +512,7 @@ bool Form21::startComputation() {
             image.hide();
         }
         setEnabled(false);
-        state_.ComputeCaller = kCallerDataSet;
-        windows_.computation().openFrom(kCallerDataSet);
+        windows_.openComputation(state_, kCallerDataSet);
         hide();
         windows_.mainWindow().window().hide();
     } else {

@@ -285,8 +285,7 @@ void Form50::startComputation() {
     windows_.imageWindow().window().hide();
     if (!prepare())
         return;
-    state_.ComputeCaller = kCallerKeyboard;
-    windows_.computation().openFrom(kCallerKeyboard);
+    windows_.openComputation(state_, kCallerKeyboard);
     hide();
 }
 

@@ -1,5 +1,7 @@
 #include "ui/Windows.h"
 
+#include "core/SharedState.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -30,6 +32,11 @@ QStringList Windows::missingWindows() const {
     check(printSettingsLink, "Form8");
     check(printOutputService, "Form8");
     return missing;
+}
+
+void Windows::openComputation(SharedState& state, CallerValue caller) const {
+    state.ComputeCaller = caller;
+    computation().openFrom(caller);
 }
 
 void Windows::missing(const char* window) {

@@ -11,6 +11,7 @@
 // The QWidget pointers name the windows for tests and automation, which drive
 // the controls by their names.
 
+#include "core/Purposes.h"
 #include "ui/WindowLinks.h"
 
 #include <QObject>
@@ -23,6 +24,7 @@ namespace tracol {
 class CalibrationPanel;
 class LineHistory;
 class PrintOutput;
+struct SharedState;
 
 class Windows : public QObject {
     Q_OBJECT
@@ -68,6 +70,11 @@ class Windows : public QObject {
     MagnifierLink& magnifier() const { return need(magnifierLink, "FormMagnifier"); }
     LineHistory& lineHistory() const { return need(lineHistoryService, "LineHistory"); }
     PrintOutput& printOutput() const { return need(printOutputService, "Form8"); }
+
+    // The computation screen opened by `caller` (kCallerDataSet or
+    // kCallerKeyboard): the shared state records the opener (ComputeCaller)
+    // and the screen is told it, both here.
+    void openComputation(SharedState& state, CallerValue caller) const;
 
     // The windows whose links are missing, by name; empty for a complete set.
     QStringList missingWindows() const;
