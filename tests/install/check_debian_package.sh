@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Builds the Debian package with CPack, unpacks it into a scratch root and
-# checks what it holds, what it depends on and that its programs run there.
+# Builds the Debian package with CPack, has apt resolve what it depends on,
+# unpacks it into a scratch root and checks what it holds, that its programs
+# run there and that its menu entry starts the program.
 #   check_debian_package.sh CPACK BUILD_DIR APP_ID VERSION
-# Exits 77 (skipped) when the dpkg tools are not installed.
+# Exits 77 (skipped) when the dpkg tools are not installed; a check that needs
+# another missing tool (apt-get) is skipped with a note.
 set -euo pipefail
 
 cpack="$1"
@@ -18,7 +20,8 @@ for tool in dpkg-deb dpkg-shlibdeps dpkg-query; do
 done
 
 scratch="$(mktemp -d)"
-trap 'rm -rf "$scratch"' EXIT
+program=""
+trap '[ -z "$program" ] || kill "$program" 2> /dev/null || true; rm -rf "$scratch"' EXIT
 if ! "$cpack" --config "$build/CPackConfig.cmake" -B "$scratch/out" > "$scratch/cpack.log" 2>&1; then
     cat "$scratch/cpack.log"
     echo "FAIL: cpack did not build the package"
@@ -61,6 +64,22 @@ for entry in "${entries[@]}"; do
     dpkg-query -W "$name" > /dev/null 2>&1 || fail "Depends names $name, which no package here is called"
 done
 
+# apt finds everything the package depends on, in the versions it asks for,
+# among the packages installed or available here: a simulated installation,
+# which changes nothing.
+if command -v apt-get > /dev/null; then
+    if apt-get install --simulate --no-install-recommends "$deb" > "$scratch/apt.log" 2>&1 &&
+        grep -q '^Inst tracol ' "$scratch/apt.log"; then
+        echo "ok: apt-get install --simulate resolves the package's Depends"
+        grep '^Inst ' "$scratch/apt.log"
+    else
+        fail "apt-get cannot install the package with its dependencies"
+        cat "$scratch/apt.log"
+    fi
+else
+    echo "SKIP: apt-get is missing (Debian package apt): the Depends are not resolved"
+fi
+
 # The programs run from the unpacked root, with no display.
 fit_version="$("$root/usr/bin/tracol-fit" --version)" || fail "tracol-fit --version failed"
 [ "$fit_version" = "tracol-fit $version" ] || fail "tracol-fit --version said '$fit_version'"
@@ -69,10 +88,61 @@ app_version="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/b
 [ "$app_version" = "tracol $version" ] || fail "tracol --version said '$app_version'"
 
 # The menu entry starts the packaged program with the packaged icon.
-grep -qx "Icon=$id" "$root/usr/share/applications/$id.desktop" || fail "the menu entry's icon is not $id"
+desktop="$root/usr/share/applications/$id.desktop"
+grep -qx "Icon=$id" "$desktop" || fail "the menu entry's icon is not $id"
+
+# As a desktop starts it: the Exec line with a file for %f (a name with a
+# blank, one argument), the programs found in the package's bin/, on a screen
+# of its own. It must still be running a few seconds later.
+packaged_path="$root/usr/bin:$PATH"
+in_package() { # the program a command of the entry runs, if it is the packaged one
+    local word="$1"
+    [[ "$word" == /* ]] && word="$root$word"
+    local found
+    found="$(PATH="$packaged_path" command -v "$word")" && [[ "$found" == "$root"/* ]] && echo "$found"
+}
+image="$scratch/graph 1.bmp"
+# A 2 x 2 picture, 24 bits: white, blue / black, white.
+printf 'BM\x46\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x02\0\0\0\x02\0\0\0\x01\0\x18\0\0\0\0\0\x10\0\0\0\x13\x0b\0\0\x13\x0b\0\0\0\0\0\0\0\0\0\0' > "$image"
+printf '\0\0\0\xff\xff\xff\0\0\xff\xff\xff\xff\0\0\0\0' >> "$image"
+try_exec="$(sed -n 's/^TryExec=//p' "$desktop")"
+[ -z "$try_exec" ] || [ -n "$(in_package "$try_exec")" ] || fail "the menu entry's TryExec=$try_exec is not in the package"
+exec_line="$(sed -n 's/^Exec=//p' "$desktop")"
+read -ra words <<< "$exec_line"
+command=()
+for word in "${words[@]}"; do
+    case "$word" in
+    %f | %F | %u | %U) command+=("$image") ;;
+    %i | %c | %k) ;;
+    *) command+=("${word//%%/%}") ;;
+    esac
+done
+executable="$(in_package "${command[0]:-}")" || true
+if [ -z "$executable" ]; then
+    fail "the menu entry's Exec=$exec_line does not run a program of the package"
+else
+    command[0]="$executable"
+    mkdir -p -m 700 "$scratch/home"
+    env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen HOME="$scratch/home" \
+        XDG_CONFIG_HOME="$scratch/home/.config" XDG_RUNTIME_DIR="$scratch/home" PATH="$packaged_path" \
+        "${command[@]}" > "$scratch/start.log" 2>&1 &
+    program=$!
+    sleep 4
+    if kill -0 "$program" 2> /dev/null; then
+        echo "ok: Exec=$exec_line started ${command[*]#"$root"} and it is still running"
+        kill "$program"
+        wait "$program" 2> /dev/null || true
+    else
+        status=0
+        wait "$program" || status=$?
+        fail "started from its menu entry (Exec=$exec_line), the program ended at once with status $status"
+        cat "$scratch/start.log"
+    fi
+    program=""
+fi
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed"
     exit 1
 fi
-echo "ok: $(basename "$deb") holds the programs, menu entry, icon, metainfo, MIME type and manual pages"
+echo "ok: $(basename "$deb") installs with its dependencies, holds the programs, menu entry, icon, metainfo, MIME type and manual pages, and starts from its menu entry"

@@ -72,6 +72,30 @@ grep -q '^[0-9]*:application/x-tracol-data:\*\.dat$' "$prefix/share/mime/globs2"
     fail "application/x-tracol-data does not claim *.dat"
 grep -q 'application/x-tracol-data' "$desktop" || fail "the menu entry does not take application/x-tracol-data"
 
+# What the menu shows a Japanese desktop, and the files the entry opens.
+name_ja="$(sed -n 's/^Name\[ja\]=//p' "$desktop")"
+comment_ja="$(sed -n 's/^Comment\[ja\]=//p' "$desktop")"
+[ -n "$name_ja" ] || fail "the menu entry has no Name[ja]"
+LC_ALL=C.UTF-8 grep -qP '[\p{Han}\p{Hiragana}\p{Katakana}]' <<< "$comment_ja" ||
+    fail "the menu entry's Comment[ja] is not Japanese: '$comment_ja'"
+mime_types=";$(sed -n 's/^MimeType=//p' "$desktop")"
+for type in image/bmp image/jpeg image/png application/x-tracol-data; do
+    [[ "$mime_types" == *";$type;"* ]] || fail "the menu entry's MimeType lacks $type"
+done
+echo "ok: Name[ja]=$name_ja, Comment[ja]=$comment_ja, MimeType=${mime_types#;}"
+
+# Every option tracol-fit's usage lists is an item of its manual page's OPTIONS.
+options="$("$prefix/bin/tracol-fit" --help | grep -oE '(^|[[:space:][(])--[a-z][a-z-]*' | grep -oE -- '--[a-z-]+' |
+    sort -u)"
+[ -n "$options" ] || fail "tracol-fit --help lists no options"
+manual="$(LC_ALL=C.UTF-8 MANWIDTH=120 man -E UTF-8 -l "$prefix/share/man/man1/tracol-fit.1.gz" 2> /dev/null |
+    sed -n '/^OPTIONS/,/^[A-Z]/p')"
+for option in $options; do
+    grep -qE -- "^[[:space:]]+$option( |$)" <<< "$manual" ||
+        fail "tracol-fit --help lists $option, which the manual page's OPTIONS does not"
+done
+echo "ok: the manual page describes" $options
+
 # groff's warnings while the pages are formatted; the text itself is dropped.
 for page in tracol tracol-fit; do
     LC_ALL=C.UTF-8 MANWIDTH=80 check_silent "man --warnings $page.1" sh -c 'man --warnings -E UTF-8 -l "$1" 2>&1 > /dev/null' \
