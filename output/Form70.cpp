@@ -195,6 +195,7 @@ void Form70::openFromComputation(bool fromDrawButton) {
     ParaShown = false;
     ReadoutAutoHide = 1;
     autoHideSwitchArmed_ = false;
+    Command5->setEnabled(true); // a double click on Label6 may have disabled it
     hideReadouts();
     Text8->hide();
     adviceHiddenRequest_ = fromDrawButton;
@@ -338,6 +339,9 @@ void Form70::hideReadouts() {
 }
 
 void Form70::plotPressed(QPointF picture, bool leftButton) {
+    // Any button but the left copies the picture as it is, drawn or not.
+    if (!leftButton)
+        setClipboardImage(Picture1->renderImage());
     const std::optional<PlotClickValues> values = plotClickValues(Picture1->scene(), picture);
     if (!values)
         return; // nothing drawn: nothing to read off
@@ -350,8 +354,6 @@ void Form70::plotPressed(QPointF picture, bool leftButton) {
         Text6->raise();
         if (ReadoutAutoHide == -1)
             Timer2->start();
-    } else {
-        setClipboardImage(Picture1->renderImage());
     }
     const std::optional<PickedPlotPoint> picked = pickPlotPoint(state_, rangeTexts(), values->x, values->y);
     if (!picked)

@@ -104,6 +104,21 @@ class TestForm70 : public QObject {
         QVERIFY(!isControlChecked(f.plot(), "Check1"));
     }
 
+    // A double click on Label6 without one on Label5 first disables
+    // "ｸﾞﾗﾌ出力"; the next opening of the screen gives it back.
+    void graphPrintButtonIsEnabledOnEveryOpening() {
+        PlotFixture f;
+        f.button(f.screen(), "Command3")->click();
+        QTest::mouseDClick(f.label("Label6"), Qt::LeftButton);
+        QVERIFY(!f.button(f.plot(), "Command5")->isEnabled());
+        f.button(f.plot(), "Command2")->click();
+        f.button(f.screen(), "Command3")->click();
+        QVERIFY(f.button(f.plot(), "Command5")->isEnabled());
+        QTest::mouseDClick(f.label("Label5"), Qt::LeftButton);
+        QTest::mouseDClick(f.label("Label6"), Qt::LeftButton);
+        QVERIFY(f.button(f.plot(), "Command5")->isEnabled());
+    }
+
     void printButtons() {
         PlotFixture f;
         QStringList printed;
