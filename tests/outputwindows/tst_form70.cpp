@@ -74,6 +74,19 @@ class TestForm70 : public QObject {
         QVERIFY(!f.label("Text5")->isVisible());
     }
 
+    void helpTextUntilItIsClicked() {
+        PlotFixture f;
+        f.button(f.screen(), "Command3")->click();
+        f.button(f.plot(), "Command10")->click(); // ？
+        QLabel* help = f.label("Text8");
+        QVERIFY(help->isVisible());
+        QVERIFY(help->text().startsWith(QStringLiteral("このPLOT画面では以下の機能を利用できます．")));
+        QVERIFY(
+            help->text().endsWith(QStringLiteral("この表示を消すには表示部分をマウスでクリックします．")));
+        QTest::mouseClick(help, Qt::LeftButton);
+        QVERIFY(!help->isVisible());
+    }
+
     void rightButtonCopiesThePlotAndShowsThePickedPoint() {
         PlotFixture f;
         f.button(f.screen(), "Command3")->click();
