@@ -25,6 +25,7 @@ class Form84 : public SaveDialog, public CsvSaveDialogLink {
     QString& rememberedPattern() override { return pattern_; }
     QString initialPattern() const override { return kInitialPattern; }
     QString nameWarning(const QString& path) const override;
+    bool writesDataSets() const override { return state_.CsvPurpose == kCsvPurposeKeyboardData; }
     FileOutcome write(const QString& path) override;
     void returnToCaller() override;
 

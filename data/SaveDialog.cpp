@@ -96,7 +96,11 @@ QString SaveDialog::nameWarning(const QString&) const {
     return QString();
 }
 
-bool SaveDialog::protectsNonDataFiles() const {
+bool SaveDialog::clickChecksFirstLine() const {
+    return state_.SaveKind == kSaveAllLines || state_.SaveKind == kSaveSelectedLine;
+}
+
+bool SaveDialog::writesDataSets() const {
     return state_.SaveKind == kSaveAllLines || state_.SaveKind == kSaveSelectedLine;
 }
 
@@ -164,7 +168,7 @@ void SaveDialog::directoryChanged(const QString& path) {
 
 void SaveDialog::fileClicked(const QString& name) {
     const QString path = joinPath(File1->path(), name);
-    if (protectsNonDataFiles() && needsFirstLineCheck(name) && !firstLineLooksLikeData(path)) {
+    if (clickChecksFirstLine() && needsFirstLineCheck(name) && !firstLineLooksLikeData(path)) {
         Text1->setText(path);
         showMessage(QStringLiteral("不適切なファイル名"), kRed);
         return;
@@ -228,9 +232,10 @@ void SaveDialog::confirmName() {
         return;
     }
     // A data-set save never replaces a file that is not a data file (the
-    // remembered path may be the graph image's), whatever its extension.
+    // remembered path may be the graph image's), whatever its extension; a
+    // CSV of graph data may replace anything the extension rule lets through.
     const QString path = typedPath();
-    if (protectsNonDataFiles() && QFileInfo::exists(path) && !firstLineLooksLikeData(path)) {
+    if (writesDataSets() && QFileInfo::exists(path) && !firstLineLooksLikeData(path)) {
         showMessage(QStringLiteral("不適切なファイル名"), kRed);
         return;
     }

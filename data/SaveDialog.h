@@ -39,6 +39,9 @@ class SaveDialog : public QWidget {
     virtual QString initialPattern() const = 0;    // the pattern "ｷｬﾝｾﾙ" goes back to
     // A question of the dialog's own before "了解" (empty: none).
     virtual QString nameWarning(const QString& path) const;
+    // The dialog writes data sets and so never replaces a file that is not a
+    // data file; by default a save of SaveKind 0 or 1.
+    virtual bool writesDataSets() const;
     virtual FileOutcome write(const QString& path) = 0;
     virtual void returnToCaller() = 0;
 
@@ -84,9 +87,9 @@ class SaveDialog : public QWidget {
     void back();        // Command2 戻る
     void cancel();      // Command1 ｷｬﾝｾﾙ
 
-    // Data-set saves (SaveKind 0 or 1) never replace a file that is not a
-    // data file.
-    bool protectsNonDataFiles() const;
+    // A clicked file is taken only when it looks like a data file, while
+    // the SaveKind last set is 0 or 1 (in Form84 too).
+    bool clickChecksFirstLine() const;
     void showConfirmButtons(bool confirming);
     QString typedPath() const;
 

@@ -210,7 +210,6 @@ void Form29::load() {
     Label7->hide();
     Label9->setText(Conditions::cutoffText(state_.CutoffError));
     Label11->setText(numtext::plainInteger(state_.MaxDivisions));
-    Label6->setText(Conditions::grLabelOnOpening(state_.CutoffError));
     Text2->setText(Conditions::cutoffText(state_.CutoffError));
     Text3->setText(numtext::plainInteger(state_.MaxDivisions));
     if (state_.MaxDivisions >= 1 && state_.MaxDivisions <= 3)
@@ -225,6 +224,9 @@ void Form29::load() {
     Timer1->stop();
     if (const std::optional<float> cutoff = Conditions::cutoffFromText(Text2->text()))
         state_.CutoffError = *cutoff;
+    // The Gr text of the opening, with two decimals: written last, as the
+    // change of Text2 above (a first opening) writes the typing's one.
+    Label6->setText(Conditions::grLabelOnOpening(state_.CutoffError));
     setScroll(Conditions::scrollFromCutoff(state_.CutoffError));
 }
 

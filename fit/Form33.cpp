@@ -219,12 +219,18 @@ void Form33::openSaveDialog(qint16 saveKind) {
 
 void Form33::showWorksheet(MessageField& box) {
     const WorksheetDisplay display = copyWorksheetForDisplay(state_);
-    if (display.outcome != WorksheetDisplay::Outcome::Copied) {
+    if (display.outcome == WorksheetDisplay::Outcome::Refused) {
+        // Nothing to show yet: the box stays until it is clicked.
         box.show(display.message);
+        Timer3->stop();
         return;
     }
-    if (openWithDesktop(display.copyPath) == DesktopOpen::NoApplication)
-        box.show(kNoSpreadsheetMessage);
+    // What goes wrong with the worksheet file itself is said beside the
+    // worksheet button, whichever command asked, until Timer3 hides it.
+    if (display.outcome == WorksheetDisplay::Outcome::NotCopied)
+        text5_->show(display.message);
+    else if (openWithDesktop(display.copyPath) == DesktopOpen::NoApplication)
+        text5_->show(kNoSpreadsheetMessage);
 }
 
 void Form33::openConditions() {
@@ -236,7 +242,6 @@ void Form33::openConditions() {
 void Form33::openPlot(bool fromDrawButton) {
     if (fromDrawButton) {
         setButtonsEnabled(false);
-        Command3->setEnabled(false);
     } else {
         setEnabled(false);
     }
@@ -246,7 +251,6 @@ void Form33::openPlot(bool fromDrawButton) {
 void Form33::plotScreenClosed() {
     Timer4->start();
     setButtonsEnabled(true);
-    Command3->setEnabled(true);
     showWindow(this);
 }
 
@@ -316,7 +320,7 @@ void Form33::closeEvent(QCloseEvent* event) {
 bool Form33::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (watched == Command1 && type == QEvent::Enter && !state_.List2.isEmpty()) {
-        text1_->setPlace({Command1->x() * 15 - 4320, Command1->y() * 15, 4200, 600},
+        text1_->setPlace({pixelsToTwips(Command1->x()) - 4320, pixelsToTwips(Command1->y()), 4200, 600},
                          MessageField::Growth::Down);
         text1_->show(kClearsResultsHint);
     } else if (watched == Text4 && type == QEvent::MouseButtonPress) {

@@ -57,8 +57,8 @@ class Form33 : public QMainWindow, public ComputationScreenLink {
     void load(); // the screen's loading steps, at every opening
 
     // The computation (Form33_Computation.cpp).
-    void startComputation(); // Command1
-    void setButtonsEnabled(bool enabled);
+    void startComputation();              // Command1
+    void setButtonsEnabled(bool enabled); // start, 戻 る, 描 画, the worksheet button, Label1
     void showLists();
     void showStartPrompt(); // Label1 and Command1 as they wait for a start
 

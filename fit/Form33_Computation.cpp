@@ -3,6 +3,8 @@
 #include "fit/ComputationSequence.h"
 #include "fit/Form33.h"
 #include "output/Worksheet.h"
+#include "output/WorksheetDisplay.h"
+#include "ui/MessageField.h"
 #include "ui/TextListBox.h"
 
 #include <QCoreApplication>
@@ -80,6 +82,12 @@ void Form33::startComputation() {
     showStartPrompt();
     Timer3->start();
     Timer4->start();
+    if (!request.worksheetPath.isEmpty() && !outcome.worksheetWritten) {
+        // Said at once, and kept until it is clicked: the worksheet button
+        // will not show the last computation's worksheet.
+        text5_->show(worksheetUnwrittenMessage(outcome.worksheetError));
+        Timer3->stop();
+    }
 }
 
 void Form33::computationAborted() {
@@ -91,7 +99,7 @@ void Form33::computationAborted() {
 }
 
 void Form33::setButtonsEnabled(bool enabled) {
-    for (QPushButton* button : {Command1, Command2, Command5})
+    for (QPushButton* button : {Command1, Command2, Command3, Command5})
         button->setEnabled(enabled);
     Label1->setEnabled(enabled);
 }

@@ -36,8 +36,9 @@ const QString Form70::kHelpText = QStringLiteral(
     "(3) グラフ上をクリックすると，クリックした位置の座標値を右上に表示します．\n"
     "(4) 採取点（○印）をクリックすると，その点の座標値を表示します．\n"
     "(5) 右上の座標値表示はクリックすると消えます．採取点の座標値は別の場所をクリックすると消えます．"
-    "右下の「！」を押すと座標値表示は２秒後に自動で消えるようになり，もう一度押すと元に戻ります．"
-    "この表示を消すには表示部分をマウスでクリックします．");
+    "右下の「！」を押すと座標値表示は２秒後に自動で消えるようになり，もう一度押すと元に戻ります．\n"
+    "この表示を消すには表示部分をマウスでクリック"
+    "します．");
 
 namespace {
 
@@ -195,6 +196,7 @@ void Form70::openFromComputation(bool fromDrawButton) {
     ParaShown = false;
     ReadoutAutoHide = 1;
     autoHideSwitchArmed_ = false;
+    Command5->setEnabled(true); // a double click on Label6 may have disabled it
     hideReadouts();
     Text8->hide();
     adviceHiddenRequest_ = fromDrawButton;
@@ -338,6 +340,9 @@ void Form70::hideReadouts() {
 }
 
 void Form70::plotPressed(QPointF picture, bool leftButton) {
+    // Any button but the left copies the picture as it is, drawn or not.
+    if (!leftButton)
+        setClipboardImage(Picture1->renderImage());
     const std::optional<PlotClickValues> values = plotClickValues(Picture1->scene(), picture);
     if (!values)
         return; // nothing drawn: nothing to read off
@@ -350,8 +355,6 @@ void Form70::plotPressed(QPointF picture, bool leftButton) {
         Text6->raise();
         if (ReadoutAutoHide == -1)
             Timer2->start();
-    } else {
-        setClipboardImage(Picture1->renderImage());
     }
     const std::optional<PickedPlotPoint> picked = pickPlotPoint(state_, rangeTexts(), values->x, values->y);
     if (!picked)

@@ -161,9 +161,9 @@ void Form8::load() {
     List2->setCurrentRow(-1);
     Combo1->setEditText(paperName(settings.paperSize));
     Combo2->setEditText(orientationName(settings.orientation));
-    loading_ = false;
     List1->setCurrentRow(std::clamp<int>(settings.fontIndex, 1, 4) - 1);
     List2->setCurrentRow((settings.fontSize > 0 ? settings.fontSize : kPreselectedSize) - kSmallestPrintSize);
+    loading_ = false;
     List3->clear();
     List3->addItem(QStringLiteral("用紙方向： ") + orientationName(settings.orientation));
 }
@@ -176,7 +176,7 @@ void Form8::fontChosen(int row) {
     const QString name = kPrintFontNames[row + 1];
     Text1->setText(name);
     printFontNote->setText(QStringLiteral("印字フォント：") + installedPrintFamily(name));
-    if (name.contains(u'Ｐ'))
+    if (name.contains(u'Ｐ') && !loading_) // the user's choice warns, the stored one does not
         message_->show(kProportionalWarning);
 }
 

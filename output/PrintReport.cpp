@@ -1,17 +1,18 @@
 #include "output/PrintReport.h"
 
 #include "core/NumericText.h"
+#include "data/TextLines.h"
 #include "output/PrintPageRules.h"
 
 namespace tracol {
 
 namespace {
 
-constexpr int kHeaderLines = 6;          // page 1: five margin lines and the page number
-constexpr int kLinesAfterNewPage = 7;    // NNPP: an empty line, five more, the page number
-constexpr int kFooterLines = 2;          // NNPP1: an empty line and the page number
-constexpr int kMostSampledLines = 200;   // text lines of a sampled Line in the report
-constexpr int kShortestPrintedLine = 11; // a Line's trimmed text needs this many characters
+constexpr int kHeaderLines = 6;         // page 1: five margin lines and the page number
+constexpr int kLinesAfterNewPage = 7;   // NNPP: an empty line, five more, the page number
+constexpr int kFooterLines = 2;         // NNPP1: an empty line and the page number
+constexpr int kMostSampledLines = 200;  // text lines of a sampled Line in the report
+constexpr int kLongestLeftOutText = 10; // a Line's text, blanks trimmed, is printed when longer
 const QString kPageNumberIndent = QStringLiteral("        Page ");
 
 QString pageNumberText(int page) {
@@ -122,7 +123,9 @@ void printDataSets(const SharedState& state, const QString& margin, Pager& pager
     pager.print(margin + QStringLiteral("＜Ｘ／Ｙデータ＞"));
     for (int k = 1; k <= kLineCount; ++k) {
         const QString& text = state.KeyboardDataActive ? state.LineText[k] : state.LineBox[k];
-        if (text.trimmed().size() < kShortestPrintedLine)
+        // Blanks only are trimmed, as the data-file writer trims them: the
+        // text's line ends count.
+        if (trimBlanks(text).size() <= kLongestLeftOutText)
             continue;
         pager.print(margin);
         pager.print(margin + QStringLiteral("Parameter   = ") + state.LineParameter[k]);

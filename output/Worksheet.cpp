@@ -1,6 +1,7 @@
 #include "output/Worksheet.h"
 
 #include "core/NumericText.h"
+#include "data/DataSetFile.h"
 #include "fit/KKAIKI_Sort.h"
 #include "fit/SingleValue.h"
 #include "output/Module70.h"
@@ -322,7 +323,7 @@ WorksheetWriteResult writeWorksheetFile(const SharedState& state, const QString&
     result.ok = file.finish();
     if (!result.ok)
         result.errorText =
-            file.unwritableMessage().isEmpty() ? QStringLiteral("書込めません。") : file.unwritableMessage();
+            file.unwritableMessage().isEmpty() ? kCannotWriteMessage : file.unwritableMessage();
     return result;
 }
 

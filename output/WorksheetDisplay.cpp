@@ -1,5 +1,6 @@
 #include "output/WorksheetDisplay.h"
 
+#include "data/DataSetFile.h"
 #include "output/Worksheet.h"
 
 #include <QDir>
@@ -20,6 +21,12 @@ bool heldBySpreadsheet(const QDir& folder) {
 }
 
 } // namespace
+
+QString worksheetUnwrittenMessage(const QString& reason) {
+    const QString detail = reason == kCannotWriteMessage ? QString() : reason;
+    return QStringLiteral("図算出表（Rrr.csv）を書込めませんでした。") + detail +
+           QStringLiteral("<了解：クリック>");
+}
 
 WorksheetDisplay copyWorksheetForDisplay(const SharedState& state) {
     WorksheetDisplay display;

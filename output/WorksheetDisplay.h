@@ -22,6 +22,11 @@ inline const QString kWorksheetNotWrittenMessage =
 inline const QString kNoSpreadsheetMessage =
     QStringLiteral("CSVファイルを開くアプリケーションが登録されていません。<了解：クリック>");
 
+// What the computation screen says at once when the computation could not
+// write the worksheet: the writer's reason added when it names more than
+// the failure itself (a character the code page cannot hold).
+QString worksheetUnwrittenMessage(const QString& reason);
+
 struct WorksheetDisplay {
     enum class Outcome {
         Refused,   // nothing to show: `message` says why (the first two refusals)

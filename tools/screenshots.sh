@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots from the real windows, on a virtual screen:
 # builds the two screenshot programs and lets them save their PNGs into
-# docs/screenshots/ (or the folder given).
+# docs/screenshots/ (or the folder given). The print settings window and
+# every printed output (PDF files, and their pages as PNG) go to
+# build/printed/ for a person to look at.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 folder="${1:-$TRACOL_ROOT/docs/screenshots}"
-install_missing "${BUILD_PACKAGES[@]}" xvfb xauth
+install_missing "${BUILD_PACKAGES[@]}" xvfb xauth poppler-utils
 if [ ! -f "$TRACOL_BUILD/build.ninja" ]; then
     cmake -S "$TRACOL_ROOT" -B "$TRACOL_BUILD" -G Ninja \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRACOL_WERROR=ON
 fi
-cmake --build "$TRACOL_BUILD" --target digitize_screenshots fit_screenshots
+cmake --build "$TRACOL_BUILD" --target digitize_screenshots fit_screenshots printing_screenshots
 mkdir -p "$folder"
 folder="$(cd "$folder" && pwd)"
 if [ -z "${1:-}" ]; then
@@ -27,5 +29,15 @@ for program in tests/digitize/digitize_screenshots tests/fitwindows/fit_screensh
     (cd "$start" && env -u QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME= LC_ALL=C.UTF-8 \
         xvfb-run -a -s "-screen 0 1280x1024x24" "$TRACOL_BUILD/$program" "$folder")
 done
+printed="$TRACOL_BUILD/printed"
+rm -rf "$printed"
+mkdir -p "$printed"
+(cd "$start" && env -u QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME= LC_ALL=C.UTF-8 \
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$TRACOL_BUILD/tests/printing/printing_screenshots" "$printed")
+for pdf in "$printed"/*.pdf; do
+    pdftoppm -png -r 80 "$pdf" "${pdf%.pdf}"
+done
 echo "Screenshots in $folder:"
 ls "$folder"
+echo "Printed pages in $printed:"
+ls "$printed"

@@ -4,11 +4,15 @@
 // (its character cell), each line from the left edge of the printable area.
 //
 // The program's fonts are the Japanese fonts of its origin; each prints in
-// an installed font: "ＭＳ ゴシック" and "ＭＳ 明朝" in Noto Sans Mono CJK JP
-// (monospaced, so that the columns of the report line up: a half-width
-// character takes half the width of a full-width one), "ＭＳ Ｐゴシック" in
-// Noto Sans CJK JP and "ＭＳ Ｐ明朝" in Noto Serif CJK JP (proportional, as
-// their names say).
+// an installed font: the Gothic ones ("ＭＳ ゴシック", "ＭＳ Ｐゴシック") in
+// Noto Sans CJK JP, the Mincho ones ("ＭＳ 明朝", "ＭＳ Ｐ明朝") in Noto
+// Serif CJK JP. The P fonts are proportional, as their names say. The other
+// two are monospaced, so that the columns of the report line up: a line is
+// laid out in cells of half an em, one for a character of one byte in code
+// page 932 (ASCII, half-width katakana) and two for every other, each glyph
+// in its own cells whatever its own width. "ＭＳ ゴシック" takes the
+// monospaced cut of Noto Sans CJK JP (Noto Sans Mono CJK JP) where it is
+// installed, whose half-width glyphs are drawn for such cells.
 
 #include "output/PrintedText.h"
 #include "ui/PrintedDocument.h"

@@ -88,6 +88,8 @@ struct ComputationFixture {
         QVERIFY(dialog->isVisible());
         control<QLineEdit>(dialog, "Text1")->setText(path);
         button(dialog, "Command4")->click();
+        QVERIFY2(button(dialog, "Command5")->isVisible(),
+                 qPrintable(controlText(dialog, "Text2"))); // 了解 asks
         button(dialog, "Command5")->click();
         QVERIFY(!dialog->isVisible());
     }

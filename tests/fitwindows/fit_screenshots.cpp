@@ -79,5 +79,8 @@ int main(int argc, char** argv) {
     f.button(plot, "Command4")->click();
     QTest::qWait(200);
     plot->grab().save(folder + "/form70_loglog.png");
+    f.button(plot, "Command10")->click(); // ？
+    QTest::qWait(100);
+    plot->grab().save(folder + "/form70_help.png");
     return 0;
 }

@@ -52,9 +52,15 @@ class TestComputationScreen : public QObject {
         const SharedState expected = ComputationFixture::engineResult(f.state);
 
         QString captionWhileRunning;
-        QTimer::singleShot(0, [&] { captionWhileRunning = f.startCaption(); });
+        bool drawButtonWhileRunning = true;
+        QTimer::singleShot(0, [&] {
+            captionWhileRunning = f.startCaption();
+            drawButtonWhileRunning = f.button(f.screen(), "Command3")->isEnabled();
+        });
         f.start();
         QCOMPARE(captionWhileRunning, QStringLiteral("実行中"));
+        QVERIFY(!drawButtonWhileRunning); // 描 画 waits for the results too
+        QVERIFY(f.button(f.screen(), "Command3")->isEnabled());
         QCOMPARE(f.list(1)->lines(), expected.List1.toStringList());
         QCOMPARE(f.list(2)->lines(), expected.List2);
         QCOMPARE(f.list(3)->lines(), expected.List3);
@@ -80,7 +86,10 @@ class TestComputationScreen : public QObject {
         const SharedState expected = ComputationFixture::engineResult(f.state);
         f.start();
         QCOMPARE(f.list(1)->lines(), expected.List1.toStringList());
+        QCOMPARE(f.list(2)->lines(), expected.List2);
+        QCOMPARE(f.list(3)->lines(), expected.List3);
         QCOMPARE(f.list(4)->lines(), expected.List4);
+        QVERIFY(!f.list(3)->lines().isEmpty());
         f.button(f.screen(), "Command2")->click();
         QVERIFY(f.windows.form50->isVisible() && f.windows.form50->isEnabled());
     }
@@ -168,11 +177,20 @@ class TestComputationScreen : public QObject {
         } else if (kind == kSaveHistory) {
             QCOMPARE(lines, f.list(1)->lines());
         } else {
-            QCOMPARE(lines.first(), QStringLiteral("＜Ｘ／Ｙデータ＞"));
-            const qsizetype summary = lines.indexOf(QStringLiteral("＜計算結果サマリー＞"));
-            QVERIFY(summary > 0);
-            QCOMPARE(lines.mid(summary + 1, f.list(2)->count()), f.list(2)->lines());
-            QCOMPARE(lines.mid(lines.size() - f.list(4)->count()), f.list(4)->lines());
+            // The data blocks of the DataSet window's Lines follow each other
+            // directly; then each list, after its separator and title.
+            const QString separator(49, u'*');
+            QStringList blocks;
+            for (int k = 1; k <= 10; ++k)
+                if (f.state.LineBox[k].trimmed().size() > 10)
+                    blocks << f.state.LineParameter[k] + QStringLiteral(", 1 , %1").arg(f.state.PointCount[k])
+                           << f.state.LineBox[k].split("\r\n", Qt::SkipEmptyParts);
+            QCOMPARE(blocks.size(), 3 * (1 + 16));
+            QStringList expectedFile = QStringList{"＜Ｘ／Ｙデータ＞"} + blocks;
+            expectedFile << separator << "＜計算結果サマリー＞" << f.list(2)->lines();
+            expectedFile << separator << "＜計算式表示＞" << f.list(3)->lines();
+            expectedFile << separator << "＜関連式表示＞" << f.list(4)->lines();
+            QCOMPARE(lines, expectedFile);
         }
     }
 
@@ -186,6 +204,7 @@ class TestComputationScreen : public QObject {
         QVERIFY(!f.windows.form24->isVisible());
         f.button(f.screen(), "Command5")->click();
         QCOMPARE(control<QLabel>(f.screen(), "Text5")->text(), kNotComputedMessage);
+        QVERIFY(!control<QTimer>(f.screen(), "Timer3")->isActive()); // the box stays until clicked
     }
 
     void worksheetIsOpenedThroughTheDesktop() {
@@ -204,17 +223,36 @@ class TestComputationScreen : public QObject {
         QVERIFY(!control<QLabel>(f.screen(), "Text5")->isVisible());
     }
 
+    // The first two refusals answer in the box of the command and stay until
+    // clicked; what goes wrong with the file is said beside the button.
     void worksheetRefusals_data() {
         QTest::addColumn<QString>("situation");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("message");
-        QTest::newRow("parameter not a number") << "parameter" << kParametersNotNumericMessage;
-        QTest::newRow("copy held by the spreadsheet") << "locked" << kDisplayCopyInUseMessage;
-        QTest::newRow("worksheet not written") << "unwritten" << kWorksheetNotWrittenMessage;
-        QTest::newRow("no application for CSV") << "noapp" << kNoSpreadsheetMessage;
+        QTest::addColumn<bool>("hiddenByTimer3");
+        QTest::newRow("parameter not a number, menu") << "parameter"
+                                                      << "lexcel"
+                                                      << "Text3" << kParametersNotNumericMessage << false;
+        QTest::newRow("parameter not a number, button") << "parameter"
+                                                        << "Command5"
+                                                        << "Text5" << kParametersNotNumericMessage << false;
+        QTest::newRow("copy held by the spreadsheet, menu") << "locked"
+                                                            << "lexcel"
+                                                            << "Text5" << kDisplayCopyInUseMessage << true;
+        QTest::newRow("copy held by the spreadsheet, button") << "locked"
+                                                              << "Command5"
+                                                              << "Text5" << kDisplayCopyInUseMessage << true;
+        QTest::newRow("no application for CSV") << "noapp"
+                                                << "lexcel"
+                                                << "Text5" << kNoSpreadsheetMessage << true;
     }
     void worksheetRefusals() {
         QFETCH(QString, situation);
+        QFETCH(QString, command);
+        QFETCH(QString, box);
         QFETCH(QString, message);
+        QFETCH(bool, hiddenByTimer3);
         ComputationFixture f;
         f.openFromDataSetWindow();
         if (situation == "parameter")
@@ -224,17 +262,51 @@ class TestComputationScreen : public QObject {
         if (situation == "locked") {
             QFile lock(folder.filePath(".~lock.Tracol_File.csv#"));
             QVERIFY(lock.open(QIODevice::WriteOnly));
-        } else if (situation == "unwritten") {
-            f.state.WorksheetCurrent = false;
         }
+        auto* timer3 = control<QTimer>(f.screen(), "Timer3");
+        timer3->stop();
         const QByteArray path = qgetenv("PATH");
         if (situation == "noapp")
             qputenv("PATH", f.folder.path().toLocal8Bit()); // no xdg-open either
+        if (command == "lexcel")
+            f.menu("lexcel");
+        else
+            f.button(f.screen(), command)->click();
+        qputenv("PATH", path);
+        auto* shown = control<QLabel>(f.screen(), box);
+        QVERIFY(shown->isVisible());
+        QCOMPARE(shown->text(), message);
+        QCOMPARE(timer3->isActive(), hiddenByTimer3);
+    }
+
+    // A worksheet the computation could not write (a folder holds its name)
+    // is reported as the computation ends, and the display copy of an
+    // earlier one is not opened in its place.
+    void anUnwrittenWorksheetIsReportedAndNeverShownStale() {
+        ComputationFixture f;
+        DesktopRecorder desktop;
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", f.folder.path().toLocal8Bit());
+        f.openFromDataSetWindow();
+        f.start();
+        f.button(f.screen(), "Command5")->click();
+        QCOMPARE(desktop.opened.size(), 1);
+        const QDir folder(f.folder.path());
+        QVERIFY(QFile::remove(folder.filePath("Rrr.csv")));
+        QVERIFY(folder.mkdir("Rrr.csv"));
+
+        f.start();
+        auto* box = control<QLabel>(f.screen(), "Text5");
+        QVERIFY(box->isVisible());
+        QCOMPARE(box->text(), QStringLiteral("図算出表（Rrr.csv）を書込めませんでした。<了解：クリック>"));
+        QVERIFY(!control<QTimer>(f.screen(), "Timer3")->isActive()); // it stays until clicked
+        QTest::mouseClick(box, Qt::LeftButton);
+        QVERIFY(!box->isVisible());
         f.menu("lexcel");
         qputenv("PATH", path);
-        auto* box = control<QLabel>(f.screen(), "Text3");
+        QCOMPARE(desktop.opened.size(), 1);
         QVERIFY(box->isVisible());
-        QCOMPARE(box->text(), message);
+        QCOMPARE(box->text(), kWorksheetNotWrittenMessage);
     }
 
     // A window closed through its frame gives control back: the user is never

@@ -73,12 +73,28 @@ class TestForm29 : public QObject {
         QFETCH(QString, text);
         QFETCH(bool, accepted);
         ConditionsFixture f;
+        f.typeInto("Text2", "0.01"); // decided first, so that an accepted entry shows as a change
+        f.click("Command1");
+        f.menu("SEIDO");
+        QCOMPARE(controlText(f.window(), "Text2"), QStringLiteral(".01"));
         f.typeInto("Text2", text);
         f.click("Command1");
         QCOMPARE(f.shown("Label7"), !accepted);
         QCOMPARE(f.window()->isVisible(), !accepted);
         if (accepted)
             QCOMPARE(f.state.CutoffError, 0.00076f);
+    }
+
+    // The Gr text of the opening has two decimals, on the first opening as
+    // on every later one.
+    void grOnOpening() {
+        ConditionsFixture f;
+        const QString expected = Conditions::grLabelOnOpening(0.00076f);
+        QVERIFY(expected.endsWith(QStringLiteral("74.98")));
+        QCOMPARE(control<QLabel>(f.window(), "Label6")->text(), expected);
+        f.click("Command3"); // ｷｬﾝｾﾙ
+        f.menu("SEIDO");
+        QCOMPARE(control<QLabel>(f.window(), "Label6")->text(), expected);
     }
 
     void twoAndAHalfSectionsBecomeTwo() {
@@ -92,16 +108,20 @@ class TestForm29 : public QObject {
     void scrollEnds_data() {
         QTest::addColumn<int>("value");
         QTest::addColumn<double>("cutoff");
-        QTest::newRow("0") << 0 << 0.3325;
-        QTest::newRow("120") << 120 << 0.0000198;
+        QTest::addColumn<QString>("cutoffText"); // Text2, in the format "0.####0"
+        // Text2 written by the scroll is a change: the cutoff becomes its value.
+        QTest::newRow("0") << 0 << 0.3325 << "0.33253";
+        QTest::newRow("120") << 120 << 0.00002 << "0.00002";
     }
     void scrollEnds() {
         QFETCH(int, value);
         QFETCH(double, cutoff);
+        QFETCH(QString, cutoffText);
         ConditionsFixture f;
         auto* scroll = control<QScrollBar>(f.window(), "HScroll1");
-        scroll->setValue(value == 0 ? 1 : 119); // a move by the user ends on the value
-        scroll->setValue(value);
+        QCOMPARE(scroll->value(), 75);
+        scroll->setValue(value); // straight from the opening's 75
+        QCOMPARE(controlText(f.window(), "Text2"), cutoffText);
         QVERIFY(qAbs(f.state.CutoffError / cutoff - 1) < 0.01);
         QCOMPARE(scroll->value(), value);
     }

@@ -145,6 +145,25 @@ class TestPrintReport : public QObject {
         QCOMPARE(allLines(resultReport(state).text).mid(6), expected);
     }
 
+    // Blanks are trimmed from a Line's text, its line ends are not: ten
+    // characters are left out, eleven are printed.
+    void aLineOfTenCharactersOrFewerIsLeftOut_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("printed");
+        QTest::newRow("10 characters") << "1,1\r\n2,2\r\n" << false;
+        QTest::newRow("11 characters") << "1,1\r\n2,22\r\n" << true;
+        QTest::newRow("10 characters within blanks") << "  1,1\r\n2,2\r\n " << false;
+    }
+    void aLineOfTenCharactersOrFewerIsLeftOut() {
+        QFETCH(QString, text);
+        QFETCH(bool, printed);
+        SharedState state = computedState();
+        state.LineBox[2] = text;
+        state.LineParameter[2] = QStringLiteral("20");
+        const QStringList lines = allLines(resultReport(state).text);
+        QCOMPARE(lines.contains(QString(12, u' ') + QStringLiteral("Parameter   = 20")), printed);
+    }
+
     void keyboardDataPrintsThePointTexts() {
         SharedState state = computedState();
         state.KeyboardDataActive = true;

@@ -74,6 +74,19 @@ class TestForm70 : public QObject {
         QVERIFY(!f.label("Text5")->isVisible());
     }
 
+    void helpTextUntilItIsClicked() {
+        PlotFixture f;
+        f.button(f.screen(), "Command3")->click();
+        f.button(f.plot(), "Command10")->click(); // ？
+        QLabel* help = f.label("Text8");
+        QVERIFY(help->isVisible());
+        QVERIFY(help->text().startsWith(QStringLiteral("このPLOT画面では以下の機能を利用できます．")));
+        QVERIFY(
+            help->text().endsWith(QStringLiteral("この表示を消すには表示部分をマウスでクリックします．")));
+        QTest::mouseClick(help, Qt::LeftButton);
+        QVERIFY(!help->isVisible());
+    }
+
     void rightButtonCopiesThePlotAndShowsThePickedPoint() {
         PlotFixture f;
         f.button(f.screen(), "Command3")->click();
@@ -104,6 +117,21 @@ class TestForm70 : public QObject {
         QVERIFY(!isControlChecked(f.plot(), "Check1"));
     }
 
+    // A double click on Label6 without one on Label5 first disables
+    // "ｸﾞﾗﾌ出力"; the next opening of the screen gives it back.
+    void graphPrintButtonIsEnabledOnEveryOpening() {
+        PlotFixture f;
+        f.button(f.screen(), "Command3")->click();
+        QTest::mouseDClick(f.label("Label6"), Qt::LeftButton);
+        QVERIFY(!f.button(f.plot(), "Command5")->isEnabled());
+        f.button(f.plot(), "Command2")->click();
+        f.button(f.screen(), "Command3")->click();
+        QVERIFY(f.button(f.plot(), "Command5")->isEnabled());
+        QTest::mouseDClick(f.label("Label5"), Qt::LeftButton);
+        QTest::mouseDClick(f.label("Label6"), Qt::LeftButton);
+        QVERIFY(f.button(f.plot(), "Command5")->isEnabled());
+    }
+
     void printButtons() {
         PlotFixture f;
         QStringList printed;
@@ -122,7 +150,7 @@ class TestForm70 : public QObject {
         for (const QString& page : printed)
             QVERIFY(QFileInfo(page).size() > 1000);
         QCOMPARE(f.picture()->scene().background, kPlotScreenBackground); // grey again after the copy
-        f.button(f.plot(), "Command8")->click(); // 用紙設定
+        f.button(f.plot(), "Command8")->click();                          // 用紙設定
         QVERIFY(f.windows.form8->isVisible() && !f.plot()->isEnabled());
         f.button(f.windows.form8, "Command2")->click(); // 戻　る
         QVERIFY(f.plot()->isVisible() && f.plot()->isEnabled());
@@ -141,6 +169,12 @@ class TestForm70 : public QObject {
         f.saveThrough(f.windows.form84, path);
         QVERIFY(f.plot()->isVisible() && f.plot()->isEnabled());
         QCOMPARE(cp932::decode(fileBytes(path)).value_or(QString()), expected.join("\r\n") + "\r\n");
+
+        // Saved again under the same name: the CSV replaces the earlier one.
+        QVERIFY(QFile::resize(path, 10));
+        f.button(f.plot(), "Command7")->click();
+        f.saveThrough(f.windows.form84, path);
+        QCOMPARE(cp932::decode(fileBytes(path)).value_or(QString()), expected.join("\r\n") + "\r\n");
     }
 
     void keyboardDataSavedThroughTheCsvDialogLoadsBack() {
@@ -150,6 +184,18 @@ class TestForm70 : public QObject {
         f.button(f.windows.form50, "Command6")->click(); // 全データ保存
         QCOMPARE(control<QPushButton>(f.windows.form84, "Command4")->text(),
                  QStringLiteral("キーボード入力データの保存"));
+        // Data never replace a file that is not a data file.
+        const QString notes = f.folder.filePath("notes.txt");
+        QFile file(notes);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Meeting notes\r\n");
+        file.close();
+        control<QLineEdit>(f.windows.form84, "Text1")->setText(notes);
+        f.button(f.windows.form84, "Command4")->click();
+        QCOMPARE(controlText(f.windows.form84, "Text2"), QStringLiteral("不適切なファイル名"));
+        QVERIFY(!f.button(f.windows.form84, "Command5")->isVisible());
+        QCOMPARE(fileBytes(notes), QByteArray("Meeting notes\r\n"));
+
         const QString path = f.folder.filePath("typed.dat");
         f.saveThrough(f.windows.form84, path);
         QVERIFY(f.windows.form50->isVisible() && f.windows.form50->isEnabled());

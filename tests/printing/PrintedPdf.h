@@ -65,14 +65,22 @@ inline int pdfImageCount(const QString& file) {
                          textLines(popplerOutput(QStringLiteral("pdfimages"), {"-list", file})).size() - 2);
 }
 
-// The left edge, in points, of the first word `word` on page 1.
-inline double wordLeft(const QString& file, const QString& word) {
+// The left edges, in points, of every word `word` on page 1, top down.
+inline QList<double> wordLefts(const QString& file, const QString& word) {
     const QString boxes =
         popplerOutput(QStringLiteral("pdftotext"), {"-bbox", "-f", "1", "-l", "1", file, "-"});
     const QRegularExpression pattern(QStringLiteral("<word xMin=\"([0-9.]+)\"[^>]*>") +
                                      QRegularExpression::escape(word) + QStringLiteral("</word>"));
-    const QRegularExpressionMatch match = pattern.match(boxes);
-    return match.hasMatch() ? match.captured(1).toDouble() : -1;
+    QList<double> lefts;
+    for (QRegularExpressionMatchIterator it = pattern.globalMatch(boxes); it.hasNext();)
+        lefts << it.next().captured(1).toDouble();
+    return lefts;
+}
+
+// The left edge, in points, of the first word `word` on page 1.
+inline double wordLeft(const QString& file, const QString& word) {
+    const QList<double> lefts = wordLefts(file, word);
+    return lefts.isEmpty() ? -1 : lefts.first();
 }
 
 // Where page 1 holds ink, rendered at 100 dots per inch: the box around every

@@ -114,7 +114,14 @@ class TestForm8 : public QObject {
 
     void proportionalFontWarnsUntilTimer2() {
         Form8Fixture f;
+        f.state.printSettings.fontIndex = 4; // ＭＳ Ｐ明朝 decided before: no choice, no warning
         f.open();
+        QCOMPARE(f.box("Text1"), QStringLiteral("ＭＳ Ｐ明朝"));
+        QVERIFY(!f.message()->isVisible());
+        f.list("List1")->setCurrentRow(1);
+        QCOMPARE(control<QLabel>(f.form8(), "printFontNote")->text(),
+                 QStringLiteral("印字フォント：Noto Serif CJK JP"));
+        QVERIFY(!f.message()->isVisible());
         f.list("List1")->setCurrentRow(2);
         QCOMPARE(f.box("Text1"), QStringLiteral("ＭＳ Ｐゴシック"));
         QCOMPARE(control<QLabel>(f.form8(), "printFontNote")->text(),

@@ -60,6 +60,7 @@ class TestPrinting : public QObject {
         QCOMPARE(f.lastPages().size(), qsizetype(expected.pages.size()));
         QCOMPARE(testing::textLines(f.lastPages()[0]), expectedLines(expected.pages[0]));
         QVERIFY(testing::pdfPageSize(f.printer.last()).contains(QStringLiteral("(A4)")));
+        QVERIFY(testing::pdfFonts(f.printer.last()).contains(QStringLiteral("NotoSerifCJK"))); // 明朝
         // The points as sampled, the equations and the annotated relations.
         QVERIFY(f.lastText().contains(QStringLiteral("Parameter = 10\nData Number = 16\n0.7 ,")));
         QVERIFY(f.lastText().contains(QStringLiteral("パラメータ 1 = 10 --- 平均誤差=")));
