@@ -235,7 +235,7 @@ void SaveDialog::confirmName() {
     // remembered path may be the graph image's), whatever its extension; a
     // CSV of graph data may replace anything the extension rule lets through.
     const QString path = typedPath();
-    if (writesDataSets() && QFileInfo::exists(path) && !firstLineLooksLikeData(path)) {
+    if (wouldReplaceFileThatIsNotData(path)) {
         showMessage(QStringLiteral("不適切なファイル名"), kRed);
         return;
     }
@@ -245,8 +245,18 @@ void SaveDialog::confirmName() {
     showConfirmButtons(true);
 }
 
+bool SaveDialog::wouldReplaceFileThatIsNotData(const QString& path) const {
+    return writesDataSets() && QFileInfo::exists(path) && !firstLineLooksLikeData(path);
+}
+
 void SaveDialog::writeFile() {
     const QString path = typedPath();
+    // The file may have been replaced while the question waited for its answer.
+    if (wouldReplaceFileThatIsNotData(path)) {
+        showConfirmButtons(false);
+        showMessage(QStringLiteral("不適切なファイル名"), kRed);
+        return;
+    }
     message_->show(QStringLiteral("保存中"), kRed);
     QApplication::processEvents();
 

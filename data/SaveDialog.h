@@ -92,6 +92,7 @@ class SaveDialog : public QWidget {
     bool clickChecksFirstLine() const;
     void showConfirmButtons(bool confirming);
     QString typedPath() const;
+    bool wouldReplaceFileThatIsNotData(const QString& path) const;
 
     QString rememberedDirectory_; // folder of the last directory change
     QPoint rememberedPosition_;

@@ -268,6 +268,57 @@ class TestForm24 : public QObject {
         QVERIFY(f.state.CurrentFilePath != target || f.state.LastFileName.isEmpty());
     }
 
+    // While the question waits for "了解" the chosen file may be replaced by
+    // another program, or its folder removed: the write refuses and the
+    // dialog stays usable for another name.
+    void aFileOrFolderChangedBeforeTheAnswer_data() {
+        QTest::addColumn<bool>("folderRemoved");
+        QTest::newRow("the data file became an image") << false;
+        QTest::newRow("the listed folder went away") << true;
+    }
+    void aFileOrFolderChangedBeforeTheAnswer() {
+        QFETCH(bool, folderRemoved);
+        Fixture f;
+        const QString folder = f.path("listed");
+        QVERIFY(QDir().mkpath(folder));
+        const QString target = joinPath(folder, "old.dat");
+        {
+            QFile old(target);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("5, 1 , 3\r\n1,2\r\n");
+        }
+        f.open(0);
+        QVERIFY(control<DirListBox>(&f.dialog, "Dir1")->setPath(folder));
+        f.typeName(target);
+        f.click("Command4");
+        QVERIFY(f.visible("Command5"));
+        const QByteArray image("BM\x36\x00\x01\x00", 6);
+        if (folderRemoved) {
+            QVERIFY(QDir(folder).removeRecursively());
+        } else {
+            QFile replaced(target);
+            QVERIFY(replaced.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            replaced.write(image);
+        }
+        f.click("Command5"); // 了解
+        QVERIFY(f.dialog.isVisible());
+        QCOMPARE(f.message()->text(),
+                 folderRemoved ? QStringLiteral("書込めません。") : QStringLiteral("不適切なファイル名"));
+        QVERIFY(f.visible("Command4"));
+        if (!folderRemoved) {
+            QFile kept(target);
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QCOMPARE(kept.readAll(), image);
+        }
+        // Another name in a folder that exists saves.
+        QVERIFY(control<DirListBox>(&f.dialog, "Dir1")->setPath(f.folder.path()));
+        f.typeName(f.path("new.dat"));
+        f.click("Command4");
+        f.click("Command5");
+        QVERIFY(!f.dialog.isVisible());
+        QVERIFY(QFile::exists(f.path("new.dat")));
+    }
+
     void cancelForgetsThePatternBackKeepsIt() {
         Fixture f;
         f.open(0);

@@ -124,7 +124,7 @@ class RandomSession {
              {windows_.form1.data(), windows_.form20.data(), windows_.form21.data(), windows_.form22.data(),
               windows_.form24.data(), windows_.form29.data(), windows_.form33.data(), windows_.form50.data(),
               windows_.form70.data(), windows_.form84.data(), windows_.form8.data(), windows_.grForm35.data(),
-              windows_.mdiForm20.data()})
+              windows_.mdiForm20.data(), windows_.formMagnifier.data()})
             if (window)
                 all << window;
         return all;
@@ -372,11 +372,12 @@ class RandomSession {
         return false;
     }
 
-    // The last action was the user's own edit or delete, or a question's answer.
+    // The last action was the user's own edit, delete, undo or redo, or a question's answer.
     bool userDeletedOrConfirmed() const {
         const QString last = log_.empty() ? QString() : log_.back();
         return last.startsWith("Form21 type Text1(") || last == "Form21 click Command2" ||
-               last == "Form21 click Command4" || last.startsWith("answer ");
+               last == "Form21 click Command4" || last == "menu UNDO" || last == "menu REDO" ||
+               last.startsWith("answer ");
     }
 
     quint32 seed_;
