@@ -8,6 +8,7 @@
 
 #include "WorstCase.h"
 #include "app/ApplicationWindows.h"
+#include "tests/common/ResidentMemory.h"
 #include "ui/Controls.h"
 #include "ui/TextListBox.h"
 
@@ -20,15 +21,7 @@
 namespace {
 
 using namespace tracol;
-
-// Resident memory of the process in MB (Linux).
-double residentMegabytes() {
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields[1].toDouble() * 4096 / (1024 * 1024) : 0;
-}
+using testing::residentMegabytes;
 
 struct Screens {
     SharedState state = bench::worstCase();

@@ -76,7 +76,7 @@ void checkIntegers(double d, qint64 i) {
     require(numtext::plainInteger(i).toLongLong() == i, "plain integer reads back", numtext::plainInteger(i));
 }
 
-// The fitting ranks candidates by FormattedValue, a fast way to the number
+// The fitting ranks candidates by formattedValue, a fast way to the number
 // the text of FormatCoefficient reads back as.
 void checkCoefficientFormat(double d) {
     const QString text = KKAIKI::FormatCoefficient(d);

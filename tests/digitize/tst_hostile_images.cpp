@@ -4,6 +4,7 @@
 // nothing crashes and nothing is allocated for the claimed size.
 
 #include "DigitizeFixture.h"
+#include "tests/common/ResidentMemory.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -11,6 +12,7 @@
 
 using namespace tracol;
 using testing::DigitizeFixture;
+using testing::residentMegabytes;
 
 namespace {
 
@@ -55,15 +57,6 @@ QByteArray jpegClaiming(quint16 width, quint16 height) {
     bytes[frame + 7] = char(width >> 8);
     bytes[frame + 8] = char(width);
     return bytes;
-}
-
-// Resident memory of the process in MB (Linux).
-double residentMegabytes() {
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields[1].toDouble() * 4096 / (1024 * 1024) : 0;
 }
 
 } // namespace

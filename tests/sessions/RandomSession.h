@@ -23,6 +23,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -364,11 +365,26 @@ class RandomSession {
         return {};
     }
 
+    // The point lines of a Line's text; a point still being typed (a last
+    // line ending with a comma) is not a point yet and may be dropped.
+    static QStringList pointLines(const QString& text, bool withPointBeingTyped) {
+        QStringList lines = text.split(QRegularExpression(QStringLiteral("\\r?\\n")), Qt::SkipEmptyParts);
+        for (QString& line : lines)
+            line = line.trimmed();
+        lines.removeAll(QString());
+        if (!withPointBeingTyped && !lines.isEmpty() && lines.back().endsWith(u','))
+            lines.removeLast();
+        return lines;
+    }
+
     // A Line that held points before now lacks some of them.
     bool lostPoints(const Snapshot& before) const {
-        for (int line = 1; line <= kLineCount; ++line)
-            if (before.lines[line].contains(u',') && !state_.LineBox[line].startsWith(before.lines[line]))
+        for (int line = 1; line <= kLineCount; ++line) {
+            const QStringList held = pointLines(before.lines[line], false);
+            const QStringList now = pointLines(state_.LineBox[line], true);
+            if (now.size() < held.size() || now.mid(0, held.size()) != held)
                 return true;
+        }
         return false;
     }
 
