@@ -30,7 +30,7 @@ FormPdfPage::FormPdfPage(SharedState& state, Windows& windows, QWidget* parent)
     : QWidget(parent, Qt::Window), state_(state), windows_(windows) {
     setObjectName(QStringLiteral("FormPdfPage"));
     setWindowTitle(QStringLiteral("PDFページの呼込み"));
-    setFixedSize(340, 190);
+    setFixedSize(340, 212);
     windows_.formPdfPage = this;
     windows_.pdfPageLink = this;
 
@@ -46,19 +46,19 @@ FormPdfPage::FormPdfPage(SharedState& state, Windows& windows, QWidget* parent)
         named(new QLabel(QStringLiteral("（%1～%2）").arg(PdfPages::kMinDpi).arg(PdfPages::kMaxDpi), this),
               QStringLiteral("Label5"), {188, 66, 142, 22});
     Label6 = named(new QLabel(this), QStringLiteral("Label6"), {10, 94, 320, 20});
-    // The message wraps and grows upwards over the boxes, read whole.
-    const QRect messagePlace(150, 1770, 4800, 345); // twips
+    // The message wraps and grows down to the buttons, read whole.
+    const QRect messagePlace(150, 1800, 4800, 345); // twips
     Text3 = makeNoteField(this, QStringLiteral("Text3"), QString(), messagePlace.x(), messagePlace.y(),
                           messagePlace.width(), messagePlace.height());
     Text3->setBackgroundRole(QPalette::Base);
     setTextColour(Text3, Qt::red);
     Command1 =
-        named(new QPushButton(QStringLiteral("決 定"), this), QStringLiteral("Command1"), {10, 152, 150, 28});
+        named(new QPushButton(QStringLiteral("決 定"), this), QStringLiteral("Command1"), {10, 176, 150, 28});
     Command2 = named(new QPushButton(QStringLiteral("キャンセル"), this), QStringLiteral("Command2"),
-                     {180, 152, 150, 28});
+                     {180, 176, 150, 28});
     Timer1 = makeTimer(this, QStringLiteral("Timer1"), 5000);
     message_ = new MessageField(Text3, Timer1, this);
-    message_->setPlace(messagePlace, MessageField::Growth::Up);
+    message_->setPlace(messagePlace, MessageField::Growth::Down);
     message_->setClearedOnHide(true);
 
     connect(Text1, &QLineEdit::textChanged, this, &FormPdfPage::showImageSize);
@@ -77,7 +77,8 @@ QString FormPdfPage::choosePage(const QString& path) {
     if (QString message = pages_.open(path); !message.isEmpty())
         return message;
     path_ = path;
-    Label1->setText(QFileInfo(path).fileName());
+    Label1->setText(
+        Label1->fontMetrics().elidedText(QFileInfo(path).fileName(), Qt::ElideMiddle, Label1->width()));
     Label1->setToolTip(path);
     Label3->setText(QStringLiteral("（全 %1 ページ）").arg(pages_.pageCount()));
     Text1->setText(QStringLiteral("1"));
