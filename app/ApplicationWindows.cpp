@@ -5,6 +5,7 @@
 #include "data/Form24.h"
 #include "data/Form50.h"
 #include "data/Form84.h"
+#include "data/FormPdfPage.h"
 #include "digitize/Form1.h"
 #include "digitize/Form20.h"
 #include "digitize/Form23.h"
@@ -30,6 +31,7 @@ ApplicationWindows::ApplicationWindows(SharedState& state, Windows& windows)
     owned_.emplace_back(std::make_unique<FormMagnifier>(windows));
     // File dialogs.
     owned_.emplace_back(std::make_unique<Form22>(state, windows));
+    owned_.emplace_back(std::make_unique<FormPdfPage>(state, windows));
     // Data windows: the DataSet window, keyboard entry, save dialog.
     owned_.emplace_back(std::make_unique<Form21>(state, windows));
     owned_.emplace_back(std::make_unique<Form50>(state, windows));

@@ -13,6 +13,7 @@ enum OpenPurposeValue : qint16 {
     kOpenDataFromDataSet = 1, // a data-set file for the DataSet window
     kOpenDataFromMain = 2,    // a data-set file from the main window's menu
     kOpenImage = 3,           // a graph image
+    kOpenPdf = 4,             // a page of a PDF file as the graph image
 };
 
 // SharedState::SaveKind: what the save dialog writes.

@@ -38,6 +38,7 @@ constexpr qint16 kStartMaxDivisions = 3;
 
 inline const QString kInitialImagePattern = QStringLiteral("*.BMP;*.JPG");
 inline const QString kInitialDataPattern = QStringLiteral("*.DA*;*.TX*;*.DO*;*.WR*");
+inline const QString kInitialPdfPattern = QStringLiteral("*.PDF");
 
 template <typename T> using PerLine = std::array<T, kLineCount + 1>; // index 0..10
 template <typename T>
@@ -143,9 +144,9 @@ struct SharedState {
     bool AbortRequested = false;      // set by the progress window's abort button
     PerLine<float> LineXMax{}, LineXMin{}, LineYMax{}, LineYMin{}; // per position in LineOrder
     float OverallXMax = -1e15f, OverallXMin = 1e15f, OverallYMax = -1e15f, OverallYMin = 1e15f;
-    bool ParametersNotNumeric = false;      // a parameter of the last computation is not a number
-    TextLineList List1;              // the computation screen's trace, up to a million lines
-    QStringList List2, List3, List4; // its other lists
+    bool ParametersNotNumeric = false; // a parameter of the last computation is not a number
+    TextLineList List1;                // the computation screen's trace, up to a million lines
+    QStringList List2, List3, List4;   // its other lists
 
     // ---- Fitting engine: working values kept between the driver and its readers
     // (fit/Module1). StatusCode of every EqNo (index 0 = no equation), refilled
@@ -185,6 +186,7 @@ struct SharedState {
     // ---- Digitizing windows and file dialogs: remembered between openings ----
     QString ImagePattern = kInitialImagePattern; // file pattern of the open dialog for images
     QString DataPattern = kInitialDataPattern;   // file pattern of the dialogs for data sets
+    QString PdfPattern = kInitialPdfPattern;     // file pattern of the open dialog for PDF pages
     QString RememberedDrive;                     // drive of the last directory change in a dialog
     QString RememberedDirectory;                 // directory of that change
     QString ImageFilePath;                       // graph image last opened: no name for a file to write

@@ -92,7 +92,14 @@ void Form22::open(qint16 openPurpose) {
 }
 
 QString& Form22::rememberedPattern() {
-    return state_.OpenPurpose == kOpenImage ? state_.ImagePattern : state_.DataPattern;
+    switch (state_.OpenPurpose) {
+    case kOpenImage:
+        return state_.ImagePattern;
+    case kOpenPdf:
+        return state_.PdfPattern;
+    default:
+        return state_.DataPattern;
+    }
 }
 
 void Form22::showEvent(QShowEvent* event) {
@@ -123,6 +130,7 @@ void Form22::activate() {
     if (state_.LastDirectory.isEmpty())
         state_.LastDirectory = Dir1->path();
     Label2->setText(state_.OpenPurpose == kOpenImage ? QStringLiteral("画像呼込み")
+                    : state_.OpenPurpose == kOpenPdf ? QStringLiteral("PDFページ呼込み")
                                                      : QStringLiteral("数値ﾃﾞｰﾀ呼込み"));
     File1->setPattern(rememberedPattern());
     Text4->setText(rememberedPattern());
@@ -191,12 +199,16 @@ void Form22::decide() {
     bool done = false;
     if (purpose == kOpenImage)
         done = loadImage();
+    else if (purpose == kOpenPdf)
+        done = openPdf();
     else if (purpose == kOpenDataFromDataSet || purpose == kOpenDataFromMain)
         done = openDataSet();
     if (done) {
         hide();
-        // No dialog is pending any more: the base check boxes redraw the marks again.
-        state_.OpenPurpose = kOpenNothing;
+        // No dialog is pending any more: the base check boxes redraw the marks
+        // again. The page window still works for a PDF file.
+        if (purpose != kOpenPdf)
+            state_.OpenPurpose = kOpenNothing;
     }
 }
 
@@ -213,6 +225,7 @@ void Form22::cancel() {
     const int purpose = state_.OpenPurpose;
     state_.ImagePattern = kInitialImagePattern;
     state_.DataPattern = kInitialDataPattern;
+    state_.PdfPattern = kInitialPdfPattern;
     state_.OpenPurpose = kOpenNothing;
     returnToCaller(purpose);
     hide();
@@ -228,6 +241,7 @@ void Form22::returnToCaller(int purpose) {
         break;
     case kOpenDataFromMain:
     case kOpenImage:
+    case kOpenPdf:
         // The caller disabled itself and the image window before opening.
         if (image.isVisible())
             image.setEnabled(true);

@@ -1,8 +1,9 @@
 #pragma once
 // Form22 "データ呼込み": the open dialog. A window that needs a file sets
-// OpenPurpose (3 image, 2 data set from the main window, 1 data set from the
-// DataSet window), disables itself and shows this dialog; the dialog loads the
-// file and hands control back.
+// OpenPurpose (3 image, 4 PDF page, 2 data set from the main window, 1 data
+// set from the DataSet window), disables itself and shows this dialog; the
+// dialog loads the file and hands control back (a PDF file's page is chosen
+// in FormPdfPage first).
 
 #include "core/SharedState.h"
 #include "ui/Windows.h"
@@ -34,6 +35,8 @@ class Form22 : public QWidget, public OpenDialogLink {
     QWidget& window() override { return *this; }
     void open(qint16 openPurpose) override;
     bool openPath(const QString& path) override; // Form22_Path.cpp
+    bool takeImage(QWidget& asking, const QImage& image, const QString& path,
+                   const QString& source) override; // Form22_Image.cpp
 
     static inline const QString kBadFileName = QStringLiteral("ファイル名が不正");
     static inline const QString kDriveNotReady = QStringLiteral("ドライブの準備が出来ていません");
@@ -63,6 +66,9 @@ class Form22 : public QWidget, public OpenDialogLink {
 
     // Purpose 3 (Form22_Image.cpp): loads the image; false keeps the dialog open.
     bool loadImage();
+    // Purpose 4 (Form22_Image.cpp): the page window takes the PDF file;
+    // false (a file that cannot be read) keeps the dialog open.
+    bool openPdf();
     // Purposes 1 and 2 (Form22_DataSet.cpp): reads the data-set file; false
     // keeps the dialog open.
     bool openDataSet();

@@ -1,4 +1,5 @@
-// Form22: the image purpose of the open dialog (3: "画像ファイルの読み").
+// Form22: the image purposes of the open dialog (3: "画像ファイルの読み", 4: a
+// PDF file's page, chosen in FormPdfPage) and the image taken in either case.
 
 #include "data/Form22.h"
 
@@ -31,15 +32,29 @@ bool Form22::loadImage() {
         showFileMessage(read.message);
         return false;
     }
-    const QImage& image = read.image;
-    if (!mayDiscardPoints(this, state_))
+    return takeImage(*this, read.image, path, path);
+}
+
+bool Form22::openPdf() {
+    const QString path = Text1->text().trimmed();
+    const QString message = windows_.pdfPage().choosePage(path);
+    if (!message.isEmpty()) {
+        showFileMessage(message);
+        return false;
+    }
+    followChosenPath(path);
+    return true;
+}
+
+bool Form22::takeImage(QWidget& asking, const QImage& image, const QString& path, const QString& source) {
+    if (!mayDiscardPoints(&asking, state_))
         return false;
 
     state_.CurrentFilePath = path;
     state_.ImageFilePath = path;
     followChosenPath(path);
 
-    windows_.imageWindow().showImage(image, QStringLiteral("TracolGraph <") + path + u'>');
+    windows_.imageWindow().showImage(image, QStringLiteral("TracolGraph <") + source + u'>');
     windows_.cleanImage().cleanPicture().setPicture(image);
 
     windows_.lineHistory().recordAround(LineHistory::Kind::LoadedData, [&] {

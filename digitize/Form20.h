@@ -17,6 +17,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QTextEdit;
@@ -97,8 +98,9 @@ class Form20 : public QMainWindow, public MainWindowLink, public CalibrationPane
   private:
     // Building the window (Form20_Controls.cpp).
     void buildMenus();
-    void buildAdditionMenus();   // Form20_Additions.cpp
-    void connectAdditionMenus(); // (needs the other windows: at load)
+    void buildAdditionMenus(QMenu* fileMenu); // Form20_Additions.cpp
+    void connectAdditionMenus();              // (needs the other windows: at load)
+    void openPdfFile();                       // PDFOPEN
     void buildControls();
     void connectControls();
 
@@ -122,7 +124,10 @@ class Form20 : public QMainWindow, public MainWindowLink, public CalibrationPane
     void autoConfirmOver(bool baseFrame);
 
     // Workflow.
-    void openImageFile();           // BITMAP, Command2
+    void openImageFile(); // BITMAP, Command2
+    // The open dialog for an image (kOpenImage, kOpenPdf); this window and
+    // the image window wait disabled.
+    void openImageDialog(OpenPurposeValue purpose);
     void pasteImage();              // PAST, Command1
     void openDataFile();            // FFRD
     void keyboardEntry();           // HENKOU1
@@ -156,6 +161,7 @@ class Form20 : public QMainWindow, public MainWindowLink, public CalibrationPane
     QAction* hyouji1 = nullptr; // 採取データの表示
     QAction* HELP01 = nullptr;  // HELP: help text shown or hidden
     // Beyond the graph's own steps (Form20_Additions.cpp)
+    QAction* PDFOPEN = nullptr;    // PDFページの呼込み: a page of a PDF file as the image
     QAction* UNDO = nullptr;       // 元に戻す: the last change of the Lines taken back
     QAction* REDO = nullptr;       // やり直し
     QAction* POINTMARKS = nullptr; // 採取点の表示: the Lines' points over the image (on)

@@ -1,7 +1,7 @@
 // Form20: the main window's commands beyond the graph's own steps, each of
-// which can be left alone so that the windows behave as before: undo and
-// redo of the Lines, the markers of the Lines' points, the magnifier and the
-// zoom of the picture.
+// which can be left alone so that the windows behave as before: a page of a
+// PDF file as the image, undo and redo of the Lines, the markers of the
+// Lines' points, the magnifier and the zoom of the picture.
 
 #include "digitize/Form20.h"
 
@@ -23,7 +23,12 @@ QAction* addition(QMenu* menu, const QString& name, const QString& caption) {
 
 } // namespace
 
-void Form20::buildAdditionMenus() {
+void Form20::buildAdditionMenus(QMenu* fileMenu) {
+    // Next to the image file: the open dialog for a PDF file, then its page.
+    PDFOPEN = new QAction(QStringLiteral("PDFページの呼込み"), fileMenu);
+    PDFOPEN->setObjectName(QStringLiteral("PDFOPEN"));
+    fileMenu->insertAction(PAST, PDFOPEN);
+
     QMenu* edit = menuBar()->addMenu(QStringLiteral("編集"));
     edit->setObjectName(QStringLiteral("EditMenu"));
     UNDO = addition(edit, QStringLiteral("UNDO"), QStringLiteral("元に戻す"));
@@ -45,7 +50,13 @@ void Form20::buildAdditionMenus() {
     ZOOM4 = addition(view, QStringLiteral("ZOOM4"), QStringLiteral("４倍"));
 }
 
+void Form20::openPdfFile() {
+    openImageDialog(kOpenPdf);
+}
+
 void Form20::connectAdditionMenus() {
+    connect(PDFOPEN, &QAction::triggered, this, &Form20::openPdfFile);
+
     QUndoStack& history = windows_.lineHistory().stack();
     connect(UNDO, &QAction::triggered, &history, &QUndoStack::undo);
     connect(REDO, &QAction::triggered, &history, &QUndoStack::redo);

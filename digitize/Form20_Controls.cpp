@@ -46,7 +46,7 @@ void Form20::buildMenus() {
     kihon = menuAction(settingsMenu, QStringLiteral("kihon"), QStringLiteral("基本座標の確定"));
     kaisi = menuAction(settingsMenu, QStringLiteral("kaisi"), QStringLiteral("データ採取開始"));
     hyouji1 = menuAction(settingsMenu, QStringLiteral("hyouji1"), QStringLiteral("採取データの表示"));
-    buildAdditionMenus();
+    buildAdditionMenus(fileMenu);
     HELP01 = menuBar()->addAction(QStringLiteral("HELP"));
     HELP01->setObjectName(QStringLiteral("HELP01"));
 }

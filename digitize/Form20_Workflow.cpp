@@ -20,11 +20,15 @@ namespace tracol {
 // ---- Workflow ----------------------------------------------------------------
 
 void Form20::openImageFile() {
+    openImageDialog(kOpenImage);
+}
+
+void Form20::openImageDialog(OpenPurposeValue purpose) {
     QWidget& image = imageWindow().window();
     if (image.isVisible())
         image.setEnabled(false);
     setEnabled(false);
-    windows_.openDialog().open(kOpenImage);
+    windows_.openDialog().open(purpose);
 }
 
 void Form20::pasteImage() {

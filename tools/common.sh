@@ -23,7 +23,8 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-noto-cjk)
+# Qt PDF renders PDF pages; the image format plugins read TIFF and WebP.
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-pdf-dev qt6-image-formats-plugins libgl-dev fonts-noto-cjk)
 TEST_PACKAGES=(xvfb xauth libbenchmark-dev libreoffice-calc-nogui poppler-utils
     desktop-file-utils appstream shared-mime-info man-db dpkg-dev cups cups-bsd printer-driver-cups-pdf)
 # The fuzz targets build with clang and libFuzzer.

@@ -14,6 +14,9 @@ constexpr int kLargestImageMegabytes = 1024;
 // Raises the image reader's allocation limit; once at start-up.
 void allowLargeImages();
 
+// An image of `size` at 4 bytes a pixel stays within that limit.
+bool fitsLargestImage(QSize size);
+
 struct ImageFileRead {
     QImage image;    // null when the file could not be read
     QString message; // for the open dialog's message field when it could not

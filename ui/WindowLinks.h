@@ -170,6 +170,23 @@ class OpenDialogLink : public WindowLink {
     // file asked for by the main window. False when it cannot be opened: the
     // dialog then stays open and shows why.
     virtual bool openPath(const QString& path) = 0;
+    // A graph image that did not come from an image file (a page of the PDF
+    // file at `path`, made by the page window) taken as "決定" takes a read
+    // one: the question before unsaved points go is asked over `asking`,
+    // then the image window shows it with the caption "TracolGraph
+    // <source>", the Lines and the calibration start afresh. False when the
+    // user keeps the points: nothing changed.
+    virtual bool takeImage(QWidget& asking, const QImage& image, const QString& path,
+                           const QString& source) = 0;
+};
+
+// FormPdfPage, the page and resolution of a PDF file to digitize.
+class PdfPageLink : public WindowLink {
+  public:
+    // The open dialog chose the PDF file at `path`: the window opens it and
+    // is shown, asking for the page. Empty then; else the Japanese message
+    // why the file cannot be read, and nothing is shown.
+    virtual QString choosePage(const QString& path) = 0;
 };
 
 // Form24, the save dialog for data sets and result files.

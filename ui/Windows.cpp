@@ -18,6 +18,7 @@ QStringList Windows::missingWindows() const {
     check(calibrationPanelLink, "Form20");
     check(dataSetLink, "Form21");
     check(openDialogLink, "Form22");
+    check(pdfPageLink, "FormPdfPage");
     check(cleanImageLink, "Form23");
     check(saveDialogLink, "Form24");
     check(conditionsLink, "Form29");

@@ -37,6 +37,7 @@ class Windows : public QObject {
     CalibrationPanel* calibrationPanelLink = nullptr; // Form20, for the image window
     DataSetWindowLink* dataSetLink = nullptr;         // Form21
     OpenDialogLink* openDialogLink = nullptr;         // Form22
+    PdfPageLink* pdfPageLink = nullptr;               // FormPdfPage
     CleanImageLink* cleanImageLink = nullptr;         // Form23
     SaveDialogLink* saveDialogLink = nullptr;         // Form24
     ConditionsWindowLink* conditionsLink = nullptr;   // Form29
@@ -57,6 +58,7 @@ class Windows : public QObject {
     CalibrationPanel& calibrationPanel() const { return need(calibrationPanelLink, "Form20"); }
     DataSetWindowLink& dataSet() const { return need(dataSetLink, "Form21"); }
     OpenDialogLink& openDialog() const { return need(openDialogLink, "Form22"); }
+    PdfPageLink& pdfPage() const { return need(pdfPageLink, "FormPdfPage"); }
     CleanImageLink& cleanImage() const { return need(cleanImageLink, "Form23"); }
     SaveDialogLink& saveDialog() const { return need(saveDialogLink, "Form24"); }
     ConditionsWindowLink& conditions() const { return need(conditionsLink, "Form29"); }
@@ -84,6 +86,7 @@ class Windows : public QObject {
     QPointer<QWidget> form20;        // Tracol_R2.2: main window
     QPointer<QWidget> form21;        // DataSet: the collected Lines
     QPointer<QWidget> form22;        // データ呼込み: open dialog
+    QPointer<QWidget> formPdfPage;   // PDFページの呼込み: page and resolution of a PDF file
     QPointer<QWidget> form23;        // hidden holder of the clean image
     QPointer<QWidget> form24;        // ﾃﾞｰﾀ書込み: save dialog
     QPointer<QWidget> form29;        // 計算処理条件設定: calculation conditions

@@ -135,6 +135,7 @@ struct OpenDialogStandIn : QWidget, OpenDialogLink {
         show();
     }
     bool openPath(const QString&) override { return false; }
+    bool takeImage(QWidget&, const QImage&, const QString&, const QString&) override { return false; }
 };
 
 // Form33: opened by the data windows, shown and told who opened it.

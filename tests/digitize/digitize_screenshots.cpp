@@ -5,8 +5,11 @@
 #include "DigitizeFixture.h"
 
 #include <QApplication>
+#include <QPageSize>
+#include <QPdfWriter>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTemporaryDir>
 
 #include <utility>
 
@@ -95,6 +98,32 @@ int main(int argc, char** argv) {
         control<QLineEdit>(dialog, "Text1")->setText(folder + "/form22.png.missing");
         QTest::mouseClick(control<QPushButton>(dialog, "Command1"), Qt::LeftButton);
         dialog->grab().save(folder + "/form22_message.png");
+        QTest::mouseClick(control<QPushButton>(dialog, "Command3"), Qt::LeftButton);
+    }
+    // The page window of a PDF file of twelve pages, then its refusals of a
+    // page that is not there and of a poster too large at 1200 dpi.
+    QTemporaryDir pdfFolder;
+    const QString pdf = pdfFolder.filePath(QStringLiteral("measured curves 2024.pdf"));
+    {
+        QPdfWriter writer(pdf);
+        QPainter painter(&writer);
+        for (int page = 1; page < 12; ++page) {
+            if (page == 11) // the last page a poster
+                writer.setPageSize(
+                    QPageSize(QSizeF(2000, 2000), QPageSize::Point, QString(), QPageSize::ExactMatch));
+            writer.newPage();
+        }
+    }
+    if (QWidget* pages = f.windows.formPdfPage; pages && f.windows.openDialog().openPath(pdf)) {
+        QTest::qWait(100);
+        pages->grab().save(folder + "/formpdfpage.png");
+        control<QLineEdit>(pages, "Text1")->setText(QStringLiteral("13"));
+        QTest::mouseClick(control<QPushButton>(pages, "Command1"), Qt::LeftButton);
+        pages->grab().save(folder + "/formpdfpage_message.png");
+        control<QLineEdit>(pages, "Text1")->setText(QStringLiteral("12"));
+        control<QLineEdit>(pages, "Text2")->setText(QStringLiteral("1200"));
+        QTest::mouseClick(control<QPushButton>(pages, "Command1"), Qt::LeftButton);
+        pages->grab().save(folder + "/formpdfpage_large.png");
     }
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "ui/FileListBox.h"
 
 #include <QComboBox>
+#include <QImageWriter>
 #include <QMessageBox>
 #include <QTemporaryDir>
 
@@ -64,6 +65,56 @@ struct DialogDriver {
         return field->isVisible() ? field->text() : QString();
     }
 };
+
+// The picture as a GIF file (the toolkit reads GIF but does not write it):
+// two colours, white and black, each pixel coded on its own with a clear code
+// after every two, so that the codes keep three bits.
+QByteArray gifOf(const QImage& picture) {
+    const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+    QByteArray gif("GIF89a");
+    const auto word = [&gif](int value) {
+        gif.append(char(value & 0xff));
+        gif.append(char(value >> 8));
+    };
+    word(image.width());
+    word(image.height());
+    gif.append("\x80\x00\x00", 3);             // a global table of two colours
+    gif.append("\xff\xff\xff\x00\x00\x00", 6); // white, black
+    gif.append("\x2c\x00\x00\x00\x00", 5);     // the image at (0, 0)
+    word(image.width());
+    word(image.height());
+    gif.append("\x00\x02", 2); // no local table; codes of two bits and one more
+    QByteArray data;
+    quint32 bits = 0;
+    int count = 0;
+    const auto code = [&](int value) {
+        bits |= quint32(value) << count;
+        count += 3;
+        while (count >= 8) {
+            data.append(char(bits & 0xff));
+            bits >>= 8;
+            count -= 8;
+        }
+    };
+    int written = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (written++ % 2 == 0)
+                code(4); // clear
+            code(qGray(image.pixel(x, y)) < 128 ? 1 : 0);
+        }
+    }
+    code(5); // end
+    if (count > 0)
+        data.append(char(bits & 0xff));
+    for (qsizetype at = 0; at < data.size(); at += 255) {
+        const QByteArray block = data.mid(at, 255);
+        gif.append(char(block.size()));
+        gif.append(block);
+    }
+    gif.append("\x00\x3b", 2);
+    return gif;
+}
 
 // Answers the next question box with `button`.
 void answerNextQuestion(QMessageBox::StandardButton button) {
@@ -205,6 +256,53 @@ class TestForm22Image : public QObject {
         // The typed pattern is remembered for the next opening.
         d.open(folder);
         QCOMPARE(d.the<QLineEdit>("Text4")->text(), QStringLiteral("*.PNG"));
+    }
+
+    void otherImageFormatsOpen_data() {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("PNG") << "png";
+        QTest::newRow("GIF") << "gif";
+        QTest::newRow("TIFF") << "tiff";
+        QTest::newRow("WebP") << "webp";
+    }
+
+    // A typed pattern lists them in the dialog; dropped or named on the
+    // command line they open as images, not as data-set files.
+    void otherImageFormatsOpen() {
+        QFETCH(QString, format);
+        DigitizeFixture f;
+        DialogDriver d{f};
+        ImageFolder folder;
+        const auto write = [&](const QString& name, QSize size) {
+            const QImage graph = testing::graphImage(size);
+            const QString path = folder.dir.filePath(name);
+            if (format == "gif") {
+                QFile file(path);
+                QVERIFY(file.open(QIODevice::WriteOnly));
+                file.write(gifOf(graph));
+                return;
+            }
+            QImageWriter writer(path, format.toLatin1());
+            writer.setQuality(100); // WebP without loss
+            QVERIFY2(writer.write(graph), qPrintable(writer.errorString()));
+        };
+        write("scan." + format, {210, 130});
+        write("dropped." + format.toUpper(), {170, 110});
+        d.open(folder);
+        d.enterPattern("*." + format);
+        QStringList listed{"dropped." + format.toUpper(), "scan." + format};
+        if (format == "png")
+            listed.prepend("curve.png");
+        QCOMPARE(d.files(), listed);
+        d.pick("scan." + format);
+        d.decide();
+        QVERIFY2(!d.dialog()->isVisible(), qPrintable(d.message()));
+        QCOMPARE(f.picture->picture().size(), QSize(210, 130));
+        QCOMPARE(f.picture->picture().pixelColor(100, 100), QColor(Qt::white));
+        QVERIFY(qGray(f.picture->picture().pixel(60, 100)) < 100); // the Y axis
+        QVERIFY(f.windows.openDialog().openPath(folder.dir.filePath("dropped." + format.toUpper())));
+        QCOMPARE(f.picture->picture().size(), QSize(170, 110));
+        QVERIFY(f.main->isEnabled() && f.image->isEnabled());
     }
 
     void undecodableImageIsExplainedInJapanese() {

@@ -51,11 +51,12 @@ for file in usr/bin/tracol usr/bin/tracol-fit "usr/share/applications/$id.deskto
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is not $version"
 
-# The Qt libraries the programs link and the Japanese font, each a package
-# this machine knows (it built the programs with them).
+# The Qt libraries the programs link, the image format plugins and the
+# Japanese font, each a package this machine knows (it built the programs
+# with them).
 depends="$(dpkg-deb -f "$deb" Depends)"
 echo "Depends: $depends"
-for needed in libqt6core6 libqt6gui6 libqt6widgets6 fonts-noto-cjk; do
+for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6pdf6 fonts-noto-cjk qt6-image-formats-plugins; do
     grep -Eq "(^|, )$needed( |,|$)" <<< "$depends" || fail "Depends lacks $needed"
 done
 IFS=',' read -ra entries <<< "$depends"
