@@ -97,6 +97,7 @@ void Form20::startSampling() {
     }
     if (const int line = dataSet.selectedLine())
         dataSet.showPointCount(line);
+    updateTraceCommand();
 }
 
 void Form20::resetCalibrationClicked() {
@@ -119,6 +120,8 @@ void Form20::resetCalibrationClicked() {
     setMidControlsEnabled(false);
     Command4->setEnabled(true);
     Command5->setEnabled(false);
+    windows_.tracePreview().cancelTrace();
+    updateTraceCommand();
 }
 
 } // namespace tracol
