@@ -46,9 +46,9 @@ void Form20::buildAdditionMenus() {
     ZOOM2 = addition(view, QStringLiteral("ZOOM2"), QStringLiteral("２倍"));
     ZOOM4 = addition(view, QStringLiteral("ZOOM4"), QStringLiteral("４倍"));
 
-    QMenu* trace = menuBar()->addMenu(QStringLiteral("追跡"));
-    trace->setObjectName(QStringLiteral("TraceMenu"));
-    TRACE = addition(trace, QStringLiteral("TRACE"), QStringLiteral("曲線自動追跡"));
+    // With the other changes of the Lines: the menu bar has no room for more.
+    edit->addSeparator();
+    TRACE = addition(edit, QStringLiteral("TRACE"), QStringLiteral("曲線自動追跡"));
     TRACE->setCheckable(true);
     TRACE->setEnabled(false);
     TRACE->setToolTip(QStringLiteral("曲線を1回クリックすると、その曲線を自動で追跡して点を採取します"));
