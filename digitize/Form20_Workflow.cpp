@@ -29,6 +29,8 @@ void Form20::openImageFile() {
 
 void Form20::pasteImage() {
     state_.ConversionOn = false;
+    windows_.tracePreview().cancelTrace();
+    updateTraceCommand();
     clearBaseMarks();
     const QImage pasted = clipboardImage();
     if (pasted.isNull())

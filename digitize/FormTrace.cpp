@@ -232,6 +232,11 @@ void FormTrace::retraceClicked() {
 }
 
 void FormTrace::appendClicked() {
+    // Sampling may have ended while the preview was shown.
+    if (!state_.SamplingActive || state_.NotReady || !state_.ConversionOn) {
+        message_->show(kNotSamplingMessage, Qt::red);
+        return;
+    }
     const std::optional<double> chosen = tolerance();
     if (!chosen || !pointCount())
         return;

@@ -12,7 +12,6 @@
 
 namespace tracol::testing {
 
-
 inline double wavy(double x) {
     return 4.6 + 2.7 * std::sin(0.55 * x + 0.4) + 0.12 * x;
 }
@@ -21,7 +20,7 @@ inline double rising(double x) {
 }
 
 inline drawn::Curve curve(std::function<double(double)> f, QColor colour, double width,
-                   Qt::PenStyle style = Qt::SolidLine) {
+                          Qt::PenStyle style = Qt::SolidLine) {
     drawn::Curve c;
     c.y = std::move(f);
     c.colour = colour;

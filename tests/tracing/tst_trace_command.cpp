@@ -15,7 +15,6 @@ using namespace tracol;
 using testing::Scene;
 using testing::Tracing;
 
-
 class TestTraceCommand : public QObject {
     Q_OBJECT
   private slots:
@@ -167,6 +166,16 @@ class TestTraceCommand : public QObject {
         QCOMPARE(f.state.PointCount[1], qint16(100));
         QVERIFY(f.form()->isVisible());
         QCOMPARE(f.formMessage(), QStringLiteral("Line 1は既に100点あります。別のLineを選んでください。"));
+    }
+
+    void nothingIsAppendedOnceSamplingEnded() {
+        Tracing f;
+        f.traceCurve();
+        QTest::mouseClick(control<QPushButton>(f.windows.form21, "Command5"), Qt::LeftButton); // 戻 る
+        f.press("Command1");
+        QVERIFY(f.state.LineBox[1].isEmpty());
+        QCOMPARE(f.formMessage(),
+                 QStringLiteral("基本座標を確定し、データ採取を開始してから曲線をクリックしてください。"));
     }
 
     void traceIsOffUntilSampling() {
