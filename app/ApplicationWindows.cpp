@@ -10,6 +10,7 @@
 #include "digitize/Form20.h"
 #include "digitize/Form23.h"
 #include "digitize/FormMagnifier.h"
+#include "digitize/FormTrace.h"
 #include "digitize/MDIForm20.h"
 #include "fit/Form29.h"
 #include "fit/Form33.h"
@@ -29,6 +30,7 @@ ApplicationWindows::ApplicationWindows(SharedState& state, Windows& windows)
     owned_.emplace_back(std::make_unique<Form23>(windows));
     owned_.emplace_back(std::make_unique<Form1>(windows));
     owned_.emplace_back(std::make_unique<FormMagnifier>(windows));
+    owned_.emplace_back(std::make_unique<FormTrace>(state, windows));
     // File dialogs.
     owned_.emplace_back(std::make_unique<Form22>(state, windows));
     owned_.emplace_back(std::make_unique<FormPdfPage>(state, windows));

@@ -69,7 +69,7 @@ Form20::Form20(SharedState& state, Windows& windows, QWidget* parent)
     connectControls();
     Text7->setGeometry(kMessageArea);
     Command7->setEnabled(false);
-    resize(200, twipsToPixels(7875));
+    resize(200, windowHeight());
 }
 
 Form20::~Form20() {
@@ -184,6 +184,7 @@ void Form20::setNotReadyControls() {
     Check7->setEnabled(false);
     state_.ConversionOn = false;
     state_.NotReady = true;
+    updateTraceCommand();
 }
 
 void Form20::doBeep() {
@@ -595,6 +596,7 @@ int Form20::selectedLine() const {
 
 void Form20::selectLine(int line) {
     Option1[line - 1]->setChecked(true);
+    updateTraceCommand(); // a data file read from the menu starts sampling
 }
 
 void Form20::startLiveReadout() {
@@ -611,12 +613,14 @@ void Form20::startFollowingDataSet() {
 
 void Form20::enableSamplingButton() {
     Command5->setEnabled(true);
+    updateTraceCommand(); // sampling has ended
 }
 
 void Form20::takeNewImage() {
     resetValueColours();
     clearBaseMarks();
     resetCalibration(state_);
+    windows_.tracePreview().cancelTrace();
     setNotReadyControls();
     // The window disabled itself when it opened the open dialog.
     setEnabled(true);
@@ -640,7 +644,7 @@ void Form20::showEvent(QShowEvent* event) {
     if (firstActivationDone_)
         return;
     firstActivationDone_ = true;
-    resize(width(), twipsToPixels(7875));
+    resize(width(), windowHeight());
     Option2[0]->setChecked(true);
     Option2[1]->setChecked(true);
     Check6->setChecked(false);

@@ -22,6 +22,7 @@ class QPushButton;
 class QRadioButton;
 class QTextEdit;
 class QTimer;
+class QToolBar;
 
 namespace tracol {
 class MessageField;
@@ -101,6 +102,11 @@ class Form20 : public QMainWindow, public MainWindowLink, public CalibrationPane
     void buildAdditionMenus(QMenu* fileMenu); // Form20_Additions.cpp
     void connectAdditionMenus();              // (needs the other windows: at load)
     void openPdfFile();                       // PDFOPEN
+    // TRACE enabled while the calibration is ready and sampling is active,
+    // and switched off otherwise.
+    void updateTraceCommand();
+    // The window's height: the graph's own controls and the toolbar above them.
+    int windowHeight() const;
     void buildControls();
     void connectControls();
 
@@ -161,15 +167,17 @@ class Form20 : public QMainWindow, public MainWindowLink, public CalibrationPane
     QAction* hyouji1 = nullptr; // 採取データの表示
     QAction* HELP01 = nullptr;  // HELP: help text shown or hidden
     // Beyond the graph's own steps (Form20_Additions.cpp)
-    QAction* PDFOPEN = nullptr;    // PDFページの呼込み: a page of a PDF file as the image
-    QAction* UNDO = nullptr;       // 元に戻す: the last change of the Lines taken back
-    QAction* REDO = nullptr;       // やり直し
-    QAction* POINTMARKS = nullptr; // 採取点の表示: the Lines' points over the image (on)
-    QAction* MAGNIFIER = nullptr;  // 拡大表示: the pane that enlarges the image round the pointer
-    QAction* ZOOMFIT = nullptr;    // the picture fitted to the window
-    QAction* ZOOM1 = nullptr;      // 1:1
-    QAction* ZOOM2 = nullptr;      // 2x
-    QAction* ZOOM4 = nullptr;      // 4x
+    QAction* PDFOPEN = nullptr;      // PDFページの呼込み: a page of a PDF file as the image
+    QAction* UNDO = nullptr;         // 元に戻す: the last change of the Lines taken back
+    QAction* REDO = nullptr;         // やり直し
+    QAction* POINTMARKS = nullptr;   // 採取点の表示: the Lines' points over the image (on)
+    QAction* MAGNIFIER = nullptr;    // 拡大表示: the pane that enlarges the image round the pointer
+    QAction* ZOOMFIT = nullptr;      // the picture fitted to the window
+    QAction* ZOOM1 = nullptr;        // 1:1
+    QAction* ZOOM2 = nullptr;        // 2x
+    QAction* ZOOM4 = nullptr;        // 4x
+    QAction* TRACE = nullptr;        // 曲線自動追跡: the next click on the picture traces a curve
+    QToolBar* traceTools_ = nullptr; // TraceToolBar: TRACE as a button
 
     QGroupBox* Frame1 = nullptr;             // 基本座標
     QGroupBox* Frame2 = nullptr;             // 設定確認

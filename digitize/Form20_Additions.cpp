@@ -1,14 +1,17 @@
 // Form20: the main window's commands beyond the graph's own steps, each of
 // which can be left alone so that the windows behave as before: a page of a
 // PDF file as the image, undo and redo of the Lines, the markers of the
-// Lines' points, the magnifier and the zoom of the picture.
+// Lines' points, the magnifier and the zoom of the picture, and the tracing
+// of a curve from one click.
 
 #include "digitize/Form20.h"
 
 #include "ui/LineHistory.h"
+#include "ui/Twips.h"
 
 #include <QAction>
 #include <QMenuBar>
+#include <QToolBar>
 #include <QUndoStack>
 
 namespace tracol {
@@ -48,6 +51,31 @@ void Form20::buildAdditionMenus(QMenu* fileMenu) {
     ZOOM1 = addition(view, QStringLiteral("ZOOM1"), QStringLiteral("等倍 (1:1)"));
     ZOOM2 = addition(view, QStringLiteral("ZOOM2"), QStringLiteral("２倍"));
     ZOOM4 = addition(view, QStringLiteral("ZOOM4"), QStringLiteral("４倍"));
+
+    // With the other changes of the Lines: the menu bar has no room for more.
+    edit->addSeparator();
+    TRACE = addition(edit, QStringLiteral("TRACE"), QStringLiteral("曲線自動追跡"));
+    TRACE->setCheckable(true);
+    TRACE->setEnabled(false);
+    TRACE->setToolTip(QStringLiteral("曲線を1回クリックすると、その曲線を自動で追跡して点を採取します"));
+    traceTools_ = addToolBar(QStringLiteral("曲線自動追跡"));
+    traceTools_->setObjectName(QStringLiteral("TraceToolBar"));
+    traceTools_->setMovable(false);
+    traceTools_->addAction(TRACE);
+}
+
+int Form20::windowHeight() const {
+    // The toolbar takes its height above the controls, not from them.
+    return twipsToPixels(7875) + (traceTools_ ? traceTools_->sizeHint().height() : 0);
+}
+
+void Form20::updateTraceCommand() {
+    if (!TRACE)
+        return;
+    const bool possible = state_.SamplingActive && state_.ConversionOn && !state_.NotReady;
+    TRACE->setEnabled(possible);
+    if (!possible)
+        TRACE->setChecked(false);
 }
 
 void Form20::openPdfFile() {
@@ -72,6 +100,8 @@ void Form20::connectAdditionMenus() {
     connect(ZOOM1, &QAction::triggered, this, [this] { imageWindow().setZoom(Zoom::Actual); });
     connect(ZOOM2, &QAction::triggered, this, [this] { imageWindow().setZoom(Zoom::Double); });
     connect(ZOOM4, &QAction::triggered, this, [this] { imageWindow().setZoom(Zoom::Quadruple); });
+    imageWindow().showTraceCommand(*TRACE);
+    updateTraceCommand();
 }
 
 } // namespace tracol

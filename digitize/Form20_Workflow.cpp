@@ -33,6 +33,8 @@ void Form20::openImageDialog(OpenPurposeValue purpose) {
 
 void Form20::pasteImage() {
     state_.ConversionOn = false;
+    windows_.tracePreview().cancelTrace();
+    updateTraceCommand();
     clearBaseMarks();
     const QImage pasted = clipboardImage();
     if (pasted.isNull())
@@ -101,6 +103,7 @@ void Form20::startSampling() {
     }
     if (const int line = dataSet.selectedLine())
         dataSet.showPointCount(line);
+    updateTraceCommand();
 }
 
 void Form20::resetCalibrationClicked() {
@@ -123,6 +126,8 @@ void Form20::resetCalibrationClicked() {
     setMidControlsEnabled(false);
     Command4->setEnabled(true);
     Command5->setEnabled(false);
+    windows_.tracePreview().cancelTrace();
+    updateTraceCommand();
 }
 
 } // namespace tracol

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
+#include <QToolBar>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -58,8 +59,13 @@ MDIForm20::MDIForm20(SharedState& state, Windows& windows, QWidget* parent)
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setDrawWidth(2);
     scroll_->setWidget(Picture1);
+    tools_ = new QToolBar(this);
+    tools_->setObjectName(QStringLiteral("TraceToolBar"));
+    tools_->hide();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(tools_);
     layout->addWidget(scroll_);
 
     Label1 = new QLabel(Picture1);
@@ -185,7 +191,20 @@ void MDIForm20::showMessage(const QString& message) {
 
 // ---- Mouse on the picture ---------------------------------------------------------
 
+void MDIForm20::showTraceCommand(QAction& command) {
+    traceCommand_ = &command;
+    tools_->addAction(&command);
+    tools_->show();
+}
+
 void MDIForm20::pictureMouseDown(QPointF position) {
+    // TRACE on: this click traces the curve under it instead of sampling,
+    // and the command goes off (one click, one curve).
+    if (traceCommand_ && traceCommand_->isEnabled() && traceCommand_->isChecked()) {
+        traceCommand_->setChecked(false);
+        windows_.tracePreview().traceAt(position);
+        return;
+    }
     CalibrationPanel* main = &panel();
     const double x = position.x(), y = position.y();
     SharedState& s = state_;
@@ -322,7 +341,8 @@ void MDIForm20::showAtStart() {
     const QRect free = screen()->availableGeometry();
     const QWidget& main = windows_.mainWindow().window();
     const int border = 2 * scroll_->frameWidth();
-    const QSize wanted = kPageGraph + QSize(border, border);
+    const int toolbar = tools_->isHidden() ? 0 : tools_->sizeHint().height();
+    const QSize wanted = kPageGraph + QSize(border, border + toolbar);
     const QSize room(free.width() - main.width() - 2 * kFrameAllowance.width(),
                      free.height() - kFrameAllowance.height());
     resize(wanted.boundedTo(room).expandedTo(QSize(320, 240)));

@@ -9,9 +9,11 @@
 
 #include <QWidget>
 
+class QAction;
 class QFrame;
 class QLabel;
 class QScrollArea;
+class QToolBar;
 
 namespace tracol {
 
@@ -47,6 +49,7 @@ class MDIForm20 : public QWidget, public ImageWindowLink, private MarkingView {
     void setZoom(Zoom zoom) override;
     void setPointMarkersShown(bool shown) override;
     void refreshPointMarkers() override;
+    void showTraceCommand(QAction& command) override;
     bool pointMarkersShown() const { return markersShown_; }
 
   protected:
@@ -77,6 +80,8 @@ class MDIForm20 : public QWidget, public ImageWindowLink, private MarkingView {
     SharedState& state_;
     Windows& windows_;
     QScrollArea* scroll_ = nullptr;
+    QToolBar* tools_ = nullptr;       // TraceToolBar: the main window's TRACE within reach
+    QAction* traceCommand_ = nullptr; // TRACE, checked: the next click traces
     PictureBox* Picture1 = nullptr;   // the graph image
     QLabel* Label1 = nullptr;         // floating label: Xmin, Xmax, Ymin, Ymax, Xmid, Ymid
     QFrame* Line1 = nullptr;          // vertical guide line through the pointer

@@ -14,8 +14,10 @@
 #include <QColor>
 #include <QString>
 
+class QAction;
 class QImage;
 class QPoint;
+class QPointF;
 class QWidget;
 
 namespace tracol {
@@ -100,6 +102,10 @@ class ImageWindowLink : public WindowLink {
     // The markers drawn again (the Lines, the calibration or the Line that
     // receives points changed).
     virtual void refreshPointMarkers() = 0;
+    // The main window's trace command (TRACE) on the image window's own
+    // toolbar too, within reach while the main window waits during sampling;
+    // while it is checked the next click on the picture traces a curve.
+    virtual void showTraceCommand(QAction& command) = 0;
 };
 
 // FormMagnifier, the pane that shows the image round the pointer enlarged.
@@ -111,6 +117,17 @@ class MagnifierLink : public WindowLink {
     virtual void followPointer(QPoint pixel) = 0;
     // The wheel with Ctrl: up (+) or down (-) one enlargement, 2x to 8x.
     virtual void changeEnlargement(int steps) = 0;
+};
+
+// FormTrace, the preview of a traced curve before its points are appended.
+class TracePreviewLink : public WindowLink {
+  public:
+    // A click on the picture while TRACE was on, at a picture position
+    // (twips): the curve there is traced on the clean image and shown over
+    // the picture with its points, or the window tells why it cannot be.
+    virtual void traceAt(QPointF position) = 0;
+    // The preview gone, nothing appended (a new image, a reset).
+    virtual void cancelTrace() = 0;
 };
 
 // Form23, the hidden holder of the clean image.

@@ -28,6 +28,7 @@ QStringList Windows::missingWindows() const {
     check(progressLink, "GrForm35");
     check(imageWindowLink, "MDIForm20");
     check(magnifierLink, "FormMagnifier");
+    check(tracePreviewLink, "FormTrace");
     check(lineHistoryService, "LineHistory");
     check(plotScreenLink, "Form70");
     check(printSettingsLink, "Form8");

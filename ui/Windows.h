@@ -49,6 +49,7 @@ class Windows : public QObject {
     PrintSettingsLink* printSettingsLink = nullptr;   // Form8
     ImageWindowLink* imageWindowLink = nullptr;       // MDIForm20
     MagnifierLink* magnifierLink = nullptr;           // FormMagnifier
+    TracePreviewLink* tracePreviewLink = nullptr;     // FormTrace
     LineHistory* lineHistoryService = nullptr;        // undo and redo of the Lines
     // Where printed documents go; built by the print settings (Form8).
     PrintOutput* printOutputService = nullptr;
@@ -70,6 +71,7 @@ class Windows : public QObject {
     PrintSettingsLink& printSettings() const { return need(printSettingsLink, "Form8"); }
     ImageWindowLink& imageWindow() const { return need(imageWindowLink, "MDIForm20"); }
     MagnifierLink& magnifier() const { return need(magnifierLink, "FormMagnifier"); }
+    TracePreviewLink& tracePreview() const { return need(tracePreviewLink, "FormTrace"); }
     LineHistory& lineHistory() const { return need(lineHistoryService, "LineHistory"); }
     PrintOutput& printOutput() const { return need(printOutputService, "Form8"); }
 
@@ -98,6 +100,7 @@ class Windows : public QObject {
     QPointer<QWidget> grForm35;      // 計算状況目安: progress window
     QPointer<QWidget> mdiForm20;     // TracolGraph: image window
     QPointer<QWidget> formMagnifier; // 拡大表示: the magnifier
+    QPointer<QWidget> formTrace;     // 曲線自動追跡: the preview of a traced curve
 
   signals:
     // The live text of Line `line` (SharedState::LineBox) was changed outside

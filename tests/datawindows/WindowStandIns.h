@@ -90,6 +90,7 @@ struct ImageWindowStandIn : QWidget, ImageWindowLink {
     void setZoom(Zoom) override {}
     void setPointMarkersShown(bool) override {}
     void refreshPointMarkers() override {}
+    void showTraceCommand(QAction&) override {}
 };
 
 // Form21, as the dialogs return to it.
