@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -99,6 +100,12 @@ class RandomSession {
         // The session starts with the graph loaded, as most do.
         windows_.imageWindow().showImage(image, "TracolGraph <" + folder_.filePath("graph.bmp") + ">");
         windows_.cleanImage().cleanPicture().setPicture(image);
+        {
+            QPdfWriter pdf(folder_.filePath("graph.pdf"));
+            pdf.setResolution(72);
+            QPainter page(&pdf);
+            page.drawImage(QPointF(0, 0), image);
+        }
         QFile data(folder_.filePath("curves.dat"));
         data.open(QIODevice::WriteOnly);
         for (int line = 1; line <= 2; ++line) {
@@ -111,6 +118,7 @@ class RandomSession {
         junk.open(QIODevice::WriteOnly);
         junk.write("\x89PNG this is not a data file\r\n,,,\r\n");
         paths_ = {folder_.filePath("graph.bmp"),
+                  folder_.filePath("graph.pdf"),
                   folder_.filePath("curves.dat"),
                   folder_.filePath("junk.dat"),
                   folder_.filePath("missing.dat"),
@@ -125,7 +133,8 @@ class RandomSession {
              {windows_.form1.data(), windows_.form20.data(), windows_.form21.data(), windows_.form22.data(),
               windows_.form24.data(), windows_.form29.data(), windows_.form33.data(), windows_.form50.data(),
               windows_.form70.data(), windows_.form84.data(), windows_.form8.data(), windows_.grForm35.data(),
-              windows_.mdiForm20.data(), windows_.formMagnifier.data()})
+              windows_.mdiForm20.data(), windows_.formMagnifier.data(), windows_.formPdfPage.data(),
+              windows_.formTrace.data()})
             if (window)
                 all << window;
         return all;
