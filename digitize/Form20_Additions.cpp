@@ -74,8 +74,11 @@ void Form20::updateTraceCommand() {
         return;
     const bool possible = state_.SamplingActive && state_.ConversionOn && !state_.NotReady;
     TRACE->setEnabled(possible);
-    if (!possible)
+    if (!possible) {
         TRACE->setChecked(false);
+        // A preview left open would offer points that can no longer be added.
+        windows_.tracePreview().cancelTrace();
+    }
 }
 
 void Form20::openPdfFile() {

@@ -199,8 +199,10 @@ void MDIForm20::showTraceCommand(QAction& command) {
 
 void MDIForm20::pictureMouseDown(QPointF position) {
     // TRACE on: this click traces the curve under it instead of sampling,
-    // and the command goes off (one click, one curve).
-    if (traceCommand_ && traceCommand_->isEnabled() && traceCommand_->isChecked()) {
+    // and the command goes off (one click, one curve). A mid-point mark the
+    // user has asked for takes the click first.
+    if (traceCommand_ && traceCommand_->isEnabled() && traceCommand_->isChecked() &&
+        state_.MidMarkMode == 0) {
         traceCommand_->setChecked(false);
         windows_.tracePreview().traceAt(position);
         return;

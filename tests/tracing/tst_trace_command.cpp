@@ -168,14 +168,15 @@ class TestTraceCommand : public QObject {
         QCOMPARE(f.formMessage(), QStringLiteral("Line 1は既に100点あります。別のLineを選んでください。"));
     }
 
-    void nothingIsAppendedOnceSamplingEnded() {
+    // Ending sampling takes the preview away: its points could not be added.
+    void thePreviewGoesWhenSamplingEnds() {
         Tracing f;
         f.traceCurve();
+        QVERIFY(f.picture->hasTracePreview());
         QTest::mouseClick(control<QPushButton>(f.windows.form21, "Command5"), Qt::LeftButton); // 戻 る
-        f.press("Command1");
+        QVERIFY(!f.form()->isVisible());
+        QVERIFY(!f.picture->hasTracePreview());
         QVERIFY(f.state.LineBox[1].isEmpty());
-        QCOMPARE(f.formMessage(),
-                 QStringLiteral("基本座標を確定し、データ採取を開始してから曲線をクリックしてください。"));
     }
 
     void traceIsOffUntilSampling() {
