@@ -75,6 +75,9 @@ bool preconditionsMet(SharedState& state) {
         state.NotReady = true;
         return false;
     }
+    // A base box checked again but not yet marked has its position at 0.
+    if (!state.XminMarked || !state.XmaxMarked || !state.YmaxMarked)
+        return false;
     return state.ConversionOn && state.ConversionPending;
 }
 

@@ -36,6 +36,7 @@ SharedState calibrated() {
     s.ValYmin = 0;
     s.ValYmax = 10;
     s.CheckedBaseCount = 4;
+    s.XminMarked = s.YminMarked = s.XmaxMarked = s.YmaxMarked = true;
     s.ConversionOn = true;
     s.ConversionPending = true;
     return s;
@@ -177,6 +178,13 @@ void TestModule20::preconditions() {
     s = calibrated();
     s.ConversionPending = false;
     QCOMPARE(Module20::ConvertClick(s, view), Module20::ConversionResult::NotConverted);
+    // Xmax checked again and waiting for its mark: its position is 0.
+    s = calibrated();
+    s.XmaxMarked = false;
+    s.PixXmax = 0;
+    QCOMPARE(Module20::ConvertClick(s, view), Module20::ConversionResult::NotConverted);
+    Module20::ConvertCursor(s, view);
+    QVERIFY(view.readout[0].isEmpty());
     s = calibrated();
     s.ConversionOn = false;
     Module20::ConvertCursor(s, view);

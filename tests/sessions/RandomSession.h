@@ -39,6 +39,10 @@ class RandomSession {
         state_.WorkingFolder = folder_.path();
         application_.start();
         writeFiles();
+        // Half the sessions begin where a user spends most time: calibrated
+        // and sampling, with the curve tracing within reach.
+        if (random_.bounded(2))
+            startSampling();
     }
 
     // Runs `steps` actions, checking after each; false with `failure` set at
@@ -154,6 +158,31 @@ class RandomSession {
         log_.push_back(what);
         if (log_.size() > 25)
             log_.pop_front();
+    }
+
+    // The graph's axes marked as a user marks them: values 0..100 and 0..10,
+    // origin (40, 320), Xmax (440, 320), Ymax (40, 20); then "データ採取開始".
+    void startSampling() {
+        QWidget* main = windows_.form20;
+        const auto type = [main](const char* box, const char* text) {
+            auto* edit = control<QLineEdit>(main, box);
+            edit->selectAll();
+            QTest::keyClicks(edit, text);
+        };
+        const auto mark = [this, main](const char* box, QPoint at) {
+            auto* check = control<QAbstractButton>(main, box);
+            QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));
+            QTest::mouseClick(windows_.mdiForm20->findChild<QWidget*>("Picture1"), Qt::LeftButton, {}, at);
+        };
+        type("Text3", "0");
+        type("Text4", "100");
+        type("Text5", "0");
+        type("Text6", "10");
+        mark("Check1", {40, 320});
+        mark("Check2", {440, 320});
+        mark("Check4", {40, 20});
+        control<QAbstractButton>(main, "Command5")->click();
+        note(QStringLiteral("calibrated and sampling"));
     }
 
     // ---- Actions ------------------------------------------------------------------------
@@ -292,6 +321,12 @@ class RandomSession {
         auto* picture = image->findChild<QWidget*>("Picture1");
         const QPoint at(random_.bounded(qMax(1, picture->width())),
                         random_.bounded(qMax(1, picture->height())));
+        // Now and then, where tracing is possible, the click traces a curve.
+        if (auto* trace = windows_.form20->findChild<QAction*>("TRACE");
+            trace && trace->isEnabled() && random_.bounded(3) == 0) {
+            trace->setChecked(true);
+            note(QStringLiteral("TRACE on"));
+        }
         note(QStringLiteral("picture click %1,%2").arg(at.x()).arg(at.y()));
         if (random_.bounded(8) == 0)
             QTest::mouseDClick(picture, Qt::LeftButton, {}, at);
@@ -364,26 +399,48 @@ class RandomSession {
                     .arg(count)
                     .arg(commas);
         }
-        if (before.unsaved && lostPoints(before) && !userDeletedOrConfirmed())
-            return QStringLiteral("unsaved points vanished without a delete or a confirmed question");
+        if (before.unsaved && lostPoints(before) && !userDeletedOrConfirmed()) {
+            QString lines;
+            for (int line = 1; line <= kLineCount; ++line)
+                if (before.lines[line] != state_.LineBox[line])
+                    lines += QStringLiteral("\n  Line %1 was \"%2\", is \"%3\"")
+                                 .arg(line)
+                                 .arg(before.lines[line], state_.LineBox[line]);
+            return QStringLiteral("unsaved points vanished without a delete or a confirmed question") + lines;
+        }
         const SharedState& s = state_;
         if (s.MarkMode < 0 || s.MarkMode > 4 || s.CheckedBaseCount < 0 || s.CheckedBaseCount > 4)
             return QStringLiteral("calibration modes out of range");
-        if (s.BaseConfirmed && !s.NotReady && !(s.XminMarked && s.XmaxMarked && s.YmaxMarked))
-            return QStringLiteral("the calibration is confirmed without all base points marked");
+        if (!(s.XminMarked && s.XmaxMarked && s.YmaxMarked) && lastActionSampled() && gainedPoints(before))
+            return QStringLiteral("a point was converted while a base point was not marked");
         return {};
     }
 
-    // The point lines of a Line's text; a point still being typed (a last
-    // line ending with a comma) is not a point yet and may be dropped.
+    // The point lines of a Line's text: the lines with a comma, but a point
+    // still being typed (a last line ending with a comma) is not a point yet
+    // and may be dropped.
     static QStringList pointLines(const QString& text, bool withPointBeingTyped) {
         QStringList lines = text.split(QRegularExpression(QStringLiteral("\\r?\\n")), Qt::SkipEmptyParts);
         for (QString& line : lines)
             line = line.trimmed();
-        lines.removeAll(QString());
+        lines.removeIf([](const QString& line) { return !line.contains(u','); }); // no point in it
         if (!withPointBeingTyped && !lines.isEmpty() && lines.back().endsWith(u','))
             lines.removeLast();
         return lines;
+    }
+
+    // The last action was a click on the picture or the tracing's "追加".
+    bool lastActionSampled() const {
+        const QString last = log_.empty() ? QString() : log_.back();
+        return last.startsWith("picture click") || last == "FormTrace click Command1";
+    }
+
+    // A Line holds more points than before.
+    bool gainedPoints(const Snapshot& before) const {
+        for (int line = 1; line <= kLineCount; ++line)
+            if (pointLines(state_.LineBox[line], true).size() > pointLines(before.lines[line], true).size())
+                return true;
+        return false;
     }
 
     // A Line that held points before now lacks some of them.
