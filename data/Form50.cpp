@@ -178,7 +178,8 @@ void Form50::showEvent(QShowEvent* event) {
 }
 
 void Form50::askBeforeReplacing() {
-    if (question_)
+    // One question at a time; an answered one may wait for its deletion.
+    if (question_ && question_->isVisible())
         return;
     // Asked from the activation, so it is shown without waiting for it.
     question_ = makeDiscardQuestion(this, {QStringLiteral("ReplaceQuestion"), windowTitle(), kReplaceQuestion,
