@@ -170,11 +170,17 @@ void Form50::comeBack() {
 
 void Form50::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    windows_.lineHistory().setPaused(true); // the pages hold the Lines now
     move(windows_.mainWindow().window().pos());
     if (hasUnsavedPoints(state_))
         askBeforeReplacing();
     else
         replaceLinesByPages();
+}
+
+void Form50::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    windows_.lineHistory().setPaused(false);
 }
 
 void Form50::askBeforeReplacing() {

@@ -88,13 +88,15 @@ void Form20::openPdfFile() {
 void Form20::connectAdditionMenus() {
     connect(PDFOPEN, &QAction::triggered, this, &Form20::openPdfFile);
 
-    QUndoStack& history = windows_.lineHistory().stack();
-    connect(UNDO, &QAction::triggered, &history, &QUndoStack::undo);
-    connect(REDO, &QAction::triggered, &history, &QUndoStack::redo);
-    UNDO->setEnabled(history.canUndo());
-    REDO->setEnabled(history.canRedo());
-    connect(&history, &QUndoStack::canUndoChanged, UNDO, &QAction::setEnabled);
-    connect(&history, &QUndoStack::canRedoChanged, REDO, &QAction::setEnabled);
+    LineHistory& history = windows_.lineHistory();
+    connect(UNDO, &QAction::triggered, &history, &LineHistory::undo);
+    connect(REDO, &QAction::triggered, &history, &LineHistory::redo);
+    const auto showAvailability = [this, &history] {
+        UNDO->setEnabled(history.canUndo());
+        REDO->setEnabled(history.canRedo());
+    };
+    showAvailability();
+    connect(&history, &LineHistory::availabilityChanged, this, showAvailability);
 
     connect(POINTMARKS, &QAction::toggled, this, [this](bool on) { imageWindow().setPointMarkersShown(on); });
     connect(MAGNIFIER, &QAction::toggled, this, [this](bool on) { windows_.magnifier().setActive(on); });

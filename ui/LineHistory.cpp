@@ -61,6 +61,25 @@ class LineHistory::Step : public QUndoCommand {
 LineHistory::LineHistory(SharedState& state, Windows& windows, QObject* parent)
     : QObject(parent), state_(state), windows_(windows) {
     windows_.lineHistoryService = this;
+    connect(&stack_, &QUndoStack::canUndoChanged, this, &LineHistory::availabilityChanged);
+    connect(&stack_, &QUndoStack::canRedoChanged, this, &LineHistory::availabilityChanged);
+}
+
+void LineHistory::setPaused(bool paused) {
+    if (paused == paused_)
+        return;
+    paused_ = paused;
+    emit availabilityChanged();
+}
+
+void LineHistory::undo() {
+    if (canUndo())
+        stack_.undo();
+}
+
+void LineHistory::redo() {
+    if (canRedo())
+        stack_.redo();
 }
 
 void LineHistory::record(Kind kind, const LinesSnapshot& before, int line) {
@@ -79,9 +98,9 @@ void LineHistory::recordAround(Kind kind, const std::function<void()>& change, i
 
 void LineHistory::addShortcutsTo(QWidget& window) {
     auto* undo = new QShortcut(QKeySequence::Undo, &window);
-    connect(undo, &QShortcut::activated, &stack_, &QUndoStack::undo);
+    connect(undo, &QShortcut::activated, this, &LineHistory::undo);
     auto* redo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), &window);
-    connect(redo, &QShortcut::activated, &stack_, &QUndoStack::redo);
+    connect(redo, &QShortcut::activated, this, &LineHistory::redo);
 }
 
 void LineHistory::show(const LinesSnapshot& lines) {

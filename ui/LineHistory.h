@@ -34,9 +34,20 @@ class LineHistory : public QObject {
 
     QUndoStack& stack() { return stack_; }
 
+    // While keyboard entry is shown its pages hold the Lines, and steps taken
+    // back or done again would mix the two: undo and redo wait.
+    void setPaused(bool paused);
+    bool canUndo() const { return !paused_ && stack_.canUndo(); }
+    bool canRedo() const { return !paused_ && stack_.canRedo(); }
+    void undo();
+    void redo();
+
     // Ctrl+Z and Ctrl+Y in `window` (the image window and the DataSet window
     // take them while the main window waits during sampling).
     void addShortcutsTo(QWidget& window);
+
+  signals:
+    void availabilityChanged(); // canUndo or canRedo may have changed
 
   private:
     class Step;
@@ -45,6 +56,7 @@ class LineHistory : public QObject {
     SharedState& state_;
     Windows& windows_;
     QUndoStack stack_;
+    bool paused_ = false;
 };
 
 } // namespace tracol

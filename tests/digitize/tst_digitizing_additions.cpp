@@ -4,9 +4,11 @@
 
 #include "DigitizeFixture.h"
 #include "digitize/FormMagnifier.h"
+#include "ui/LineHistory.h"
 #include "tests/common/AnswerQuestion.h"
 
 #include <QDropEvent>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -133,6 +135,26 @@ class TestDigitizingAdditions : public QObject {
         QCOMPARE(controlText(f.dataSet(), "Text6"), QString::number(f.state.PointCount[1]));
         f.trigger("REDO");
         QCOMPARE(f.state.LineBox[1], after);
+    }
+
+    // Keyboard entry's pages hold the Lines while it is shown: taking back
+    // the sampled Lines then would mix them with the pages.
+    void undoWaitsWhileKeyboardEntryIsShown() {
+        Sampling f;
+        f.clickImage(160, 300);
+        QTest::mouseClick(control<QPushButton>(f.dataSet(), "Command5"), Qt::LeftButton); // 戻る（初期画面）
+        f.trigger("HENKOU1");
+        auto* question = f.windows.form50->findChild<QMessageBox*>("ReplaceQuestion");
+        QVERIFY(question);
+        question->findChild<QPushButton*>("Discard")->click();
+        QVERIFY(f.windows.form50->isVisible());
+        QVERIFY(f.state.LineBox[1].isEmpty());
+        auto* undo = f.main->findChild<QAction*>("UNDO");
+        QVERIFY(!undo->isEnabled());
+        f.windows.lineHistory().undo(); // Ctrl+Z in any window
+        QVERIFY(f.state.LineBox[1].isEmpty());
+        QTest::mouseClick(control<QPushButton>(f.windows.form50, "Command4"), Qt::LeftButton); // 戻る
+        QVERIFY(undo->isEnabled());
     }
 
     void droppedFilesOpen() {
