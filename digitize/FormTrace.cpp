@@ -147,6 +147,13 @@ std::optional<double> FormTrace::tolerance() {
     return value;
 }
 
+bool FormTrace::samplingIsReady() {
+    if (state_.SamplingActive && !state_.NotReady && state_.ConversionOn)
+        return true;
+    message_->show(kNotSamplingMessage, Qt::red);
+    return false;
+}
+
 PointSpacing FormTrace::spacing() const {
     return Option1[1]->isChecked() ? PointSpacing::AlongCurve : PointSpacing::EvenInX;
 }
@@ -177,10 +184,8 @@ void FormTrace::trace() {
     curve_ = TracedCurve{};
     curve_.refusal = TracingRefusal::NoCurveAtClick;
     Command1->setEnabled(false);
-    if (!state_.SamplingActive || state_.NotReady || !state_.ConversionOn) {
-        message_->show(kNotSamplingMessage, Qt::red);
+    if (!samplingIsReady())
         return;
-    }
     const std::optional<double> chosen = tolerance();
     if (!chosen || !pointCount())
         return;
@@ -233,10 +238,8 @@ void FormTrace::retraceClicked() {
 
 void FormTrace::appendClicked() {
     // Sampling may have ended while the preview was shown.
-    if (!state_.SamplingActive || state_.NotReady || !state_.ConversionOn) {
-        message_->show(kNotSamplingMessage, Qt::red);
+    if (!samplingIsReady())
         return;
-    }
     const std::optional<double> chosen = tolerance();
     if (!chosen || !pointCount())
         return;

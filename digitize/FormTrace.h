@@ -52,6 +52,8 @@ class FormTrace : public QWidget, public TracePreviewLink {
     std::optional<int> pointCount();
     std::optional<double> tolerance();
     PointSpacing spacing() const;
+    // Sampling runs with a ready calibration; else Text3 says what is needed.
+    bool samplingIsReady();
     // Traces at the click kept with the tolerance, and shows the result.
     void trace();
     // The points spaced along the traced curve again and the preview drawn.
