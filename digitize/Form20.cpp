@@ -620,8 +620,7 @@ void Form20::takeNewImage() {
     resetValueColours();
     clearBaseMarks();
     resetCalibration(state_);
-    windows_.tracePreview().cancelTrace();
-    setNotReadyControls();
+    setNotReadyControls(); // TRACE off, and a preview goes with it
     // The window disabled itself when it opened the open dialog.
     setEnabled(true);
     show();

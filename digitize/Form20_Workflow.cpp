@@ -33,8 +33,7 @@ void Form20::openImageDialog(OpenPurposeValue purpose) {
 
 void Form20::pasteImage() {
     state_.ConversionOn = false;
-    windows_.tracePreview().cancelTrace();
-    updateTraceCommand();
+    updateTraceCommand(); // off, and a preview goes with it
     clearBaseMarks();
     const QImage pasted = clipboardImage();
     if (pasted.isNull())
@@ -126,8 +125,7 @@ void Form20::resetCalibrationClicked() {
     setMidControlsEnabled(false);
     Command4->setEnabled(true);
     Command5->setEnabled(false);
-    windows_.tracePreview().cancelTrace();
-    updateTraceCommand();
+    updateTraceCommand(); // off, and a preview goes with it
 }
 
 } // namespace tracol
