@@ -18,6 +18,21 @@ constexpr double kMarkerRadius = 3.5;           // screen pixels
 constexpr double kEmphasisedMarkerRadius = 5.0; // the Line that receives points
 constexpr int kOutlineWidth = 2;                // extra width of the white edge
 
+// A decoder may give an indexed image whose pixels name colours its table
+// lacks (a damaged run-length BMP does). Painting reads the table at every
+// index, so the table is completed, the missing colours black as the
+// toolkit's own conversions make them.
+QImage withEveryIndexColoured(const QImage& image) {
+    const int indices = image.format() == QImage::Format_Indexed8 ? 256 : image.depth() == 1 ? 2 : 0;
+    if (indices == 0 || image.colorCount() >= indices)
+        return image;
+    QList<QRgb> colours = image.colorTable();
+    colours.resize(indices, qRgb(0, 0, 0));
+    QImage completed = image;
+    completed.setColorTable(colours);
+    return completed;
+}
+
 } // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
@@ -28,7 +43,7 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
 }
 
 void PictureBox::setPicture(const QImage& image) {
-    image_ = image;
+    image_ = withEveryIndexColoured(image);
     drawings_.clear();
     tracePath_.clear();
     tracePoints_.clear();

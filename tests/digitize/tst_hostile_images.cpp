@@ -59,6 +59,25 @@ QByteArray jpegClaiming(quint16 width, quint16 height) {
     return bytes;
 }
 
+// An 8 x 4 run-length BMP with a table of two colours whose runs name
+// colours up to index 216.
+QByteArray bmpNamingColoursItLacks() {
+    return QByteArray::fromBase64(
+        "Qk1gAAAAAAAAAD4AAAAoAAAACAAAAAQAAAABAAgAAQAAACIAAAATCwAAEwsAAAIAAAAAAAAA////"
+        "AAAAAAAAPgAAACgAAAPYAgEDAAAAAwACAQMAAAAAAQ==");
+}
+
+// Painting an indexed image reads its colour table at every pixel's index.
+bool everyIndexHasAColour(const QImage& image) {
+    if (image.format() != QImage::Format_Indexed8)
+        return true;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.constScanLine(y)[x] >= image.colorCount())
+                return false;
+    return true;
+}
+
 } // namespace
 
 class TestHostileImages : public QObject {
@@ -84,6 +103,7 @@ class TestHostileImages : public QObject {
         QTest::newRow("BMP claiming 100000 x 100000") << bmpClaiming(100000, 100000) << "bmp" << QSize();
         QTest::newRow("BMP claiming a negative width") << bmpClaiming(0xFFFFFF00u, 100) << "bmp" << QSize();
         QTest::newRow("JPEG claiming 65535 x 65535") << jpegClaiming(65535, 65535) << "jpg" << QSize();
+        QTest::newRow("BMP naming colours it lacks") << bmpNamingColoursItLacks() << "bmp" << QSize(8, 4);
         QTest::newRow("empty file") << QByteArray() << "jpg" << QSize();
     }
     void eachFileOpensAtItsSizeOrIsExplained() {
@@ -108,6 +128,7 @@ class TestHostileImages : public QObject {
         if (opened.isValid()) {
             QVERIFY2(open, qPrintable(control<QLabel>(dialog, "Text3")->text()));
             QCOMPARE(f.picture->picture().size(), opened);
+            QVERIFY(everyIndexHasAColour(f.picture->picture()));
             f.clickImage(0, 0); // a click on what opened
             return;
         }
