@@ -12,7 +12,7 @@ namespace tracol {
 
 // A click converted while sampling: "X,Y" + CR LF appended to Line `line`
 // (X and Y as displayed, blanks at both ends removed) and its point count
-// raised by one.
+// raised by one. A last line typed without its line end gets one first.
 void appendSampledPoint(SharedState& state, int line, const QString& xText, const QString& yText);
 
 // "選択Line削除": Line `line` (1..10) goes; each later Line takes the place

@@ -3,6 +3,7 @@
 #include "DigitizeFixture.h"
 
 #include <QClipboard>
+#include <QPlainTextEdit>
 #include <QGuiApplication>
 #include <QScrollBar>
 #include <QtMath>
@@ -307,6 +308,17 @@ class TestSamplingWindows : public QObject {
         f.clickImage(560, 40);
         QCOMPARE(f.state.LineBox[2], QStringLiteral("100,10\r\n"));
         QCOMPARE(controlText(dataSet, "Text6"), QStringLiteral("1"));
+    }
+
+    void clickAfterATypedPointKeepsThatPoint() {
+        DigitizeFixture f;
+        f.calibrate();
+        QTest::mouseClick(f.the<QPushButton>("Command5"), Qt::LeftButton);
+        // The user types a point into the Line's box and clicks before Enter.
+        control<QPlainTextEdit>(f.windows.form21, "Text1(0)")->setPlainText(QStringLiteral("1,000"));
+        f.clickImage(560, 40);
+        QCOMPARE(f.state.LineBox[1], QStringLiteral("1,000\r\n100,10\r\n"));
+        QCOMPARE(f.state.PointCount[1], qint16(2));
     }
 
     void imageWindowPlacesTheMainWindowAtItsRightEdge() {
