@@ -39,10 +39,17 @@ class RandomSession {
         state_.WorkingFolder = folder_.path();
         application_.start();
         writeFiles();
-        // Half the sessions begin where a user spends most time: calibrated
-        // and sampling, with the curve tracing within reach.
-        if (random_.bounded(2))
+        // A session begins with the graph loaded, or where a user spends most
+        // time: calibrated and sampling, with the curve tracing within reach;
+        // or with Lines on the computation screen, the plot and printing near.
+        switch (random_.bounded(3)) {
+        case 1:
             startSampling();
+            break;
+        case 2:
+            startComputing();
+            break;
+        }
     }
 
     // Runs `steps` actions, checking after each; false with `failure` set at
@@ -185,12 +192,32 @@ class RandomSession {
         note(QStringLiteral("calibrated and sampling"));
     }
 
+    // The data-set file read from "数値ﾃﾞｰﾀの呼込み", then "数式算出処理", the
+    // computation started and, half the time, the plot drawn ("描 画").
+    void startComputing() {
+        windows_.form20->findChild<QAction*>("FFRD")->trigger();
+        control<QLineEdit>(windows_.form22, "Text1")->setText(folder_.filePath("curves.dat"));
+        control<QAbstractButton>(windows_.form22, "Command1")->click();
+        control<QAbstractButton>(windows_.form21, "Command6")->click();
+        control<QAbstractButton>(windows_.form33, "Command1")->click();
+        note(QStringLiteral("Lines handed to the computation screen and computed"));
+        if (random_.bounded(2)) {
+            control<QAbstractButton>(windows_.form33, "Command3")->click();
+            note(QStringLiteral("the plot drawn"));
+        }
+    }
+
     // ---- Actions ------------------------------------------------------------------------
 
     void act() {
         // A question shown by exec() blocks the action that raised it: it is
         // answered from inside, at random.
         QTimer::singleShot(0, [this] { answerQuestion(); });
+        // While sampling, a user mostly clicks on the picture.
+        if (state_.SamplingActive && random_.bounded(3) == 0) {
+            clickPicture();
+            return;
+        }
         switch (random_.bounded(10)) {
         case 0:
         case 1:
@@ -319,13 +346,17 @@ class RandomSession {
         if (!image || !image->isVisible() || !image->isEnabled())
             return;
         auto* picture = image->findChild<QWidget*>("Picture1");
-        const QPoint at(random_.bounded(qMax(1, picture->width())),
-                        random_.bounded(qMax(1, picture->height())));
-        // Now and then, where tracing is possible, the click traces a curve.
+        QPoint at(random_.bounded(qMax(1, picture->width())), random_.bounded(qMax(1, picture->height())));
+        // Now and then, where tracing is possible, the click traces a curve,
+        // mostly on the graph's drawn line (40, 300)-(440, 60).
         if (auto* trace = windows_.form20->findChild<QAction*>("TRACE");
             trace && trace->isEnabled() && random_.bounded(3) == 0) {
             trace->setChecked(true);
             note(QStringLiteral("TRACE on"));
+            if (random_.bounded(4)) {
+                const int x = 60 + random_.bounded(360);
+                at = QPoint(x, 300 - (x - 40) * 240 / 400);
+            }
         }
         note(QStringLiteral("picture click %1,%2").arg(at.x()).arg(at.y()));
         if (random_.bounded(8) == 0)

@@ -21,7 +21,7 @@ class TestRandomSessions : public QObject {
                               ? qEnvironmentVariable("TRACOL_SESSION_STEPS").toInt()
                               : 5000;
         // Several shorter sessions reach more beginnings than one long one.
-        const int sessions = std::max(1, steps / 500);
+        const int sessions = std::max(1, steps / 250);
         for (int k = 0; k < sessions; ++k) {
             testing::RandomSession session(seed + static_cast<quint32>(k));
             QVERIFY2(session.run(steps / sessions), qPrintable(session.failure()));
