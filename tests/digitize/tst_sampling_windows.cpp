@@ -3,8 +3,8 @@
 #include "DigitizeFixture.h"
 
 #include <QClipboard>
-#include <QPlainTextEdit>
 #include <QGuiApplication>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QtMath>
 
