@@ -1,16 +1,92 @@
 #!/usr/bin/env bash
 # Runs the fuzz targets for a long time: 10 million executions each unless a
-# count is given, one target after the other. Every target grows its corpus
-# in build-fuzz/fuzz-corpus/<target> (kept for the next run) from its seeds
-# in fuzz/corpus/<target>; a fault stops that target and leaves its input in
-# build-fuzz/fuzz-artifacts. The output of each target is in build-fuzz/fuzz-logs.
+# count is given, one target after the other. The output of each target is in
+# build-fuzz/fuzz-logs; a fault stops that target and leaves its input in
+# build-fuzz/fuzz-artifacts.
+#
+# A long campaign takes several runs, so each run goes on where the last one
+# ended: a target's corpus grows in build-fuzz/fuzz-corpus/<target>, starting
+# from fuzz/grown/<target>.tar.gz when that folder is empty (and from its seeds
+# in fuzz/corpus/<target>). After a run without a fault the corpus, merged to
+# the inputs that add coverage, goes back to fuzz/grown, and every run is
+# written down in fuzz/grown/runs.tsv with its executions; commit both. Ctrl-C
+# stops the target running (its run is kept and written down) and the rest.
 #
 #   bash tools/fuzz-long.sh [runs [target...]]
 #   bash tools/fuzz-long.sh 10000000 fuzz_module1 fuzz_picturebox
+#   bash tools/fuzz-long.sh --record target...   keeps and writes down the last
+#                                                 run of targets stopped otherwise
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+GROWN="$TRACOL_ROOT/fuzz/grown"
+LEDGER="$GROWN/runs.tsv"
+# libFuzzer's exit code when it was interrupted (-interrupted_exitcode).
+INTERRUPTED=72
+
+corpus_of() { echo "$TRACOL_FUZZ_BUILD/fuzz-corpus/$1"; }
+log_of() { echo "$TRACOL_FUZZ_BUILD/fuzz-logs/$1.log"; }
+
+restore_grown_corpus() {
+    local target="$1" corpus
+    corpus="$(corpus_of "$target")"
+    mkdir -p "$corpus"
+    if [ -f "$GROWN/$target.tar.gz" ] && [ -z "$(ls -A "$corpus")" ]; then
+        tar -xzf "$GROWN/$target.tar.gz" -C "$corpus"
+    fi
+}
+
+# The corpus merged into a fresh folder (only inputs that add coverage stay),
+# packed the same way every time so that an unchanged corpus is an unchanged file.
+keep_grown_corpus() {
+    local target="$1" corpus merged
+    corpus="$(corpus_of "$target")"
+    merged="$(mktemp -d)"
+    mapfile -t options < "$TRACOL_FUZZ_BUILD/fuzz-options/$target"
+    QT_QPA_PLATFORM=offscreen "$TRACOL_FUZZ_BUILD/fuzz/$target" "${options[@]}" -merge=1 \
+        "$merged" "$corpus" > "$TRACOL_FUZZ_BUILD/fuzz-logs/$target.merge.log" 2>&1
+    mkdir -p "$GROWN"
+    tar --sort=name --mtime=@0 --owner=0 --group=0 --numeric-owner -C "$merged" -cf - . |
+        gzip -n > "$GROWN/$target.tar.gz.part"
+    mv "$GROWN/$target.tar.gz.part" "$GROWN/$target.tar.gz"
+    echo "   kept: $(find "$merged" -type f | wc -l) inputs in fuzz/grown/$target.tar.gz"
+    rm -rf "$merged"
+}
+
+# The executions of the target's last run, from libFuzzer's final figures or,
+# for a run cut short, from its last progress line.
+executions_in_log() {
+    local log="$1" count
+    count="$(grep -E '^stat::number_of_executed_units' "$log" | awk '{print $2}' | tail -n 1 || true)"
+    if [ -z "$count" ]; then
+        count="$(grep -E '^#[0-9]+' "$log" | tail -n 1 | awk '{print substr($1, 2)}' || true)"
+    fi
+    echo "${count:-0}"
+}
+
+record_run() {
+    local target="$1" outcome="$2" executions corpus_size total
+    executions="$(executions_in_log "$(log_of "$target")")"
+    corpus_size="$(find "$(corpus_of "$target")" -type f | wc -l)"
+    mkdir -p "$GROWN"
+    [ -f "$LEDGER" ] || printf 'date\ttarget\texecutions\tcorpus\toutcome\n' > "$LEDGER"
+    printf '%s\t%s\t%s\t%s\t%s\n' "$(date -u +%F)" "$target" "$executions" "$corpus_size" "$outcome" >> "$LEDGER"
+    total="$(awk -F'\t' -v t="$target" '$2 == t && $5 != "fault" { s += $3 } END { print s + 0 }' "$LEDGER")"
+    echo "   $executions executions ($outcome), corpus $corpus_size; without a fault in all runs: $total"
+}
 
 install_missing "${BUILD_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
 build_fuzz_targets
+mkdir -p "$TRACOL_FUZZ_BUILD/fuzz-logs" "$TRACOL_FUZZ_BUILD/fuzz-artifacts"
+
+if [ "${1:-}" = "--record" ]; then
+    shift
+    for target in "$@"; do
+        echo "== $target: the last run"
+        record_run "$target" "stopped"
+        keep_grown_corpus "$target"
+    done
+    exit 0
+fi
 
 runs="${1:-10000000}"
 shift || true
@@ -21,25 +97,31 @@ if [ ${#targets[@]} -eq 0 ]; then
     done
 fi
 
-mkdir -p "$TRACOL_FUZZ_BUILD/fuzz-logs" "$TRACOL_FUZZ_BUILD/fuzz-artifacts"
 failed=()
 for target in "${targets[@]}"; do
-    corpus="$TRACOL_FUZZ_BUILD/fuzz-corpus/$target"
-    log="$TRACOL_FUZZ_BUILD/fuzz-logs/$target.log"
-    mkdir -p "$corpus"
+    restore_grown_corpus "$target"
+    log="$(log_of "$target")"
     mapfile -t options < "$TRACOL_FUZZ_BUILD/fuzz-options/$target"
     echo "== $target: $runs executions (log: $log)"
     # A smaller quarantine keeps the memory of a long run in bounds.
-    if ASAN_OPTIONS=quarantine_size_mb=64 QT_QPA_PLATFORM=offscreen \
+    status=0
+    ASAN_OPTIONS=quarantine_size_mb=64 QT_QPA_PLATFORM=offscreen \
         "$TRACOL_FUZZ_BUILD/fuzz/$target" "${options[@]}" -runs="$runs" -timeout=10 -print_final_stats=1 \
-        -artifact_prefix="$TRACOL_FUZZ_BUILD/fuzz-artifacts/$target-" "$corpus" "$TRACOL_ROOT/fuzz/corpus/$target" \
-        > "$log" 2>&1; then
-        grep -E "^stat::(number_of_executed_units|average_exec_per_sec)" "$log" || true
-        echo "   corpus: $(find "$corpus" -type f | wc -l) inputs"
-    else
+        -interrupted_exitcode=$INTERRUPTED -artifact_prefix="$TRACOL_FUZZ_BUILD/fuzz-artifacts/$target-" \
+        "$(corpus_of "$target")" "$TRACOL_ROOT/fuzz/corpus/$target" > "$log" 2>&1 || status=$?
+    case $status in
+    0) outcome="no report" ;;
+    "$INTERRUPTED") outcome="interrupted" ;;
+    *) outcome="fault" ;;
+    esac
+    record_run "$target" "$outcome"
+    if [ "$outcome" = "fault" ]; then
         echo "   FAULT: see $log and $TRACOL_FUZZ_BUILD/fuzz-artifacts/$target-*"
         failed+=("$target")
+        continue
     fi
+    keep_grown_corpus "$target"
+    [ "$outcome" = "interrupted" ] && break
 done
 
 if [ ${#failed[@]} -ne 0 ]; then
