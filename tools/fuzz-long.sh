@@ -20,8 +20,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 GROWN="$TRACOL_ROOT/fuzz/grown"
 LEDGER="$GROWN/runs.tsv"
-# libFuzzer's exit code when it was interrupted (-interrupted_exitcode).
+# libFuzzer's exit code when it was interrupted.
 INTERRUPTED=72
+# The last line of a log whose run is written down already.
+RECORDED="== written down in fuzz/grown/runs.tsv"
 
 corpus_of() { echo "$TRACOL_FUZZ_BUILD/fuzz-corpus/$1"; }
 log_of() { echo "$TRACOL_FUZZ_BUILD/fuzz-logs/$1.log"; }
@@ -72,6 +74,7 @@ record_run() {
     printf '%s\t%s\t%s\t%s\t%s\n' "$(date -u +%F)" "$target" "$executions" "$corpus_size" "$outcome" >> "$LEDGER"
     total="$(awk -F'\t' -v t="$target" '$2 == t && $5 != "fault" { s += $3 } END { print s + 0 }' "$LEDGER")"
     echo "   $executions executions ($outcome), corpus $corpus_size; without a fault in all runs: $total"
+    echo "$RECORDED" >> "$(log_of "$target")"
 }
 
 install_missing "${BUILD_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
@@ -82,7 +85,19 @@ if [ "${1:-}" = "--record" ]; then
     shift
     for target in "$@"; do
         echo "== $target: the last run"
-        record_run "$target" "stopped"
+        log="$(log_of "$target")"
+        if [ "$(tail -n 1 "$log")" = "$RECORDED" ]; then
+            echo "   written down already"
+            continue
+        elif grep -qE '^==[0-9]+==.*(ERROR|deadly signal)|^property failed|^SUMMARY: ' "$log"; then
+            record_run "$target" "fault"
+            echo "   FAULT: see $log"
+            continue
+        elif grep -qE '^Done [0-9]+ runs' "$log"; then
+            record_run "$target" "no report"
+        else
+            record_run "$target" "stopped"
+        fi
         keep_grown_corpus "$target"
     done
     exit 0
@@ -107,7 +122,7 @@ for target in "${targets[@]}"; do
     status=0
     ASAN_OPTIONS=quarantine_size_mb=64 QT_QPA_PLATFORM=offscreen \
         "$TRACOL_FUZZ_BUILD/fuzz/$target" "${options[@]}" -runs="$runs" -timeout=10 -print_final_stats=1 \
-        -interrupted_exitcode=$INTERRUPTED -artifact_prefix="$TRACOL_FUZZ_BUILD/fuzz-artifacts/$target-" \
+        -artifact_prefix="$TRACOL_FUZZ_BUILD/fuzz-artifacts/$target-" \
         "$(corpus_of "$target")" "$TRACOL_ROOT/fuzz/corpus/$target" > "$log" 2>&1 || status=$?
     case $status in
     0) outcome="no report" ;;
