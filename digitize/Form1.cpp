@@ -36,11 +36,16 @@ void Form1::ask() {
 }
 
 void Form1::cancel() {
-    // The question goes only once the windows it returns to are back.
-    for (QWidget* window : {&windows_.mainWindow().window(), &windows_.imageWindow().window()}) {
-        window->show();
-        window->setEnabled(true);
-    }
+    // The question goes only once the windows it returns to are back. A file
+    // dialog still shown keeps the main window for itself: it gives control
+    // back when it closes, and the main window must not open another window
+    // (keyboard entry, a second file) under it meanwhile.
+    QWidget& main = windows_.mainWindow().window();
+    QWidget& image = windows_.imageWindow().window();
+    main.show();
+    main.setEnabled(!windows_.fileDialogShown());
+    image.show();
+    image.setEnabled(true);
     hide();
 }
 

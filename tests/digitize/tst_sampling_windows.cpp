@@ -352,6 +352,20 @@ class TestSamplingWindows : public QObject {
         QVERIFY(exitWindow->isVisible());
     }
 
+    void cancelledExitLeavesAnOpenDialogInCharge() {
+        DigitizeFixture f;
+        f.main->findChild<QAction*>("FFRD")->trigger();
+        QWidget* dialog = f.windows.form22;
+        QVERIFY(dialog->isVisible() && !f.main->isEnabled());
+        QVERIFY(!f.image->close());
+        QTest::mouseClick(control<QPushButton>(f.windows.form1, "Command2"), Qt::LeftButton);
+        // The dialog still waits for its answer; the main window waits for it.
+        QVERIFY(dialog->isVisible() && !f.main->isEnabled());
+        QVERIFY(f.image->isEnabled() && f.image->isVisible());
+        QTest::mouseClick(control<QPushButton>(dialog, "Command2"), Qt::LeftButton);
+        QVERIFY(!dialog->isVisible() && f.main->isEnabled());
+    }
+
     void liveReadoutShowsGraphValuesOnceConfirmed() {
         DigitizeFixture f;
         f.calibrate();
