@@ -235,10 +235,13 @@ class RandomSession {
             clickPicture();
             break;
         case 7:
-            clickPlot();
+            // Where there is no plot or no question, a menu command instead.
+            if (!clickPlot())
+                triggerMenu();
             break;
         case 8:
-            answerQuestion();
+            if (!answerQuestion())
+                triggerMenu();
             break;
         default:
             closeWindow();
@@ -365,18 +368,19 @@ class RandomSession {
             QTest::mouseClick(picture, Qt::LeftButton, {}, at);
     }
 
-    void clickPlot() {
+    bool clickPlot() {
         QWidget* plot = windows_.form70;
         if (!plot || !plot->isVisible() || !plot->isEnabled())
-            return;
+            return false;
         auto* picture = plot->findChild<QWidget*>("Picture1");
         const QPoint at(random_.bounded(qMax(1, picture->width())),
                         random_.bounded(qMax(1, picture->height())));
         note(QStringLiteral("plot click %1,%2").arg(at.x()).arg(at.y()));
         QTest::mouseClick(picture, random_.bounded(3) ? Qt::LeftButton : Qt::RightButton, {}, at);
+        return true;
     }
 
-    void answerQuestion() {
+    bool answerQuestion() {
         QList<QMessageBox*> questions;
         for (QWidget* top : QApplication::topLevelWidgets())
             if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible())
@@ -387,11 +391,12 @@ class RandomSession {
                     questions << box;
         QMessageBox* question = pick(questions);
         if (!question)
-            return;
+            return false;
         QAbstractButton* answer = pick(question->buttons());
         note("answer " + question->objectName() + " " + (answer ? answer->text() : QString()));
         if (answer)
             answer->click();
+        return true;
     }
 
     void closeWindow() {
