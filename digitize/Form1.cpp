@@ -30,22 +30,25 @@ Form1::Form1(Windows& windows, QWidget* parent) : QWidget(parent, Qt::Window), w
 }
 
 void Form1::ask() {
+    QWidget& main = windows_.mainWindow().window();
+    QWidget& image = windows_.imageWindow().window();
+    if (!isVisible())
+        before_ = {Held{&main, main.isVisible(), main.isEnabled()},
+                   Held{&image, image.isVisible(), image.isEnabled()}};
     show();
-    windows_.mainWindow().window().setEnabled(false);
-    windows_.imageWindow().window().setEnabled(false);
+    main.setEnabled(false);
+    image.setEnabled(false);
 }
 
 void Form1::cancel() {
-    // The question goes only once the windows it returns to are back. A file
-    // dialog still shown keeps the main window for itself: it gives control
-    // back when it closes, and the main window must not open another window
-    // (keyboard entry, a second file) under it meanwhile.
-    QWidget& main = windows_.mainWindow().window();
-    QWidget& image = windows_.imageWindow().window();
-    main.show();
-    main.setEnabled(!windows_.fileDialogShown());
-    image.show();
-    image.setEnabled(true);
+    // The windows go back to how they were when the question came: one that
+    // waited for a dialog or for sampling waits on. A window that another one
+    // has shown, hidden or enabled meanwhile (a dialog giving control back,
+    // keyboard entry taking over) stays as that one left it. The question goes
+    // only once the windows it returns to are back.
+    for (const Held& held : before_)
+        if (held.window && held.window->isVisible() == held.shown && !held.window->isEnabled())
+            held.window->setEnabled(held.enabled);
     hide();
 }
 

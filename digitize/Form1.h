@@ -4,7 +4,10 @@
 
 #include "ui/WindowLinks.h"
 
+#include <QPointer>
 #include <QWidget>
+
+#include <array>
 
 namespace tracol {
 
@@ -23,8 +26,16 @@ class Form1 : public QWidget, public ExitQuestionLink {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // A window the question disabled, and how it was before.
+    struct Held {
+        QPointer<QWidget> window;
+        bool shown = false;
+        bool enabled = false;
+    };
+
     void cancel();
     Windows& windows_;
+    std::array<Held, 2> before_; // the main window and the image window
 };
 
 } // namespace tracol

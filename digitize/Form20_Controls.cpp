@@ -189,8 +189,12 @@ void Form20::connectControls() {
     });
     connect(HELP01, &QAction::triggered, this, &Form20::toggleHelp);
     connect(Command6, &QPushButton::clicked, this, &Form20::resetCalibrationClicked);
-    connect(Command8, &QPushButton::clicked, this,
-            [this] { windows_.saveDialog().open(kSaveAllLines, kCallerMain); });
+    connect(Command8, &QPushButton::clicked, this, [this] {
+        // Like every window that needs a file, the main window waits for its
+        // dialog: no second dialog and no keyboard entry under an open save.
+        setEnabled(false);
+        windows_.saveDialog().open(kSaveAllLines, kCallerMain);
+    });
 
     // A box set from code runs the same handling as a click (toggled, not clicked).
     for (int box = 1; box <= 4; ++box) {

@@ -2,8 +2,6 @@
 
 #include "core/SharedState.h"
 
-#include <QWidget>
-
 #include <cstdio>
 #include <cstdlib>
 
@@ -36,11 +34,6 @@ QStringList Windows::missingWindows() const {
     check(printSettingsLink, "Form8");
     check(printOutputService, "Form8");
     return missing;
-}
-
-bool Windows::fileDialogShown() const {
-    return openDialog().window().isVisible() || saveDialog().window().isVisible() ||
-           csvSaveDialog().window().isVisible();
 }
 
 void Windows::openComputation(SharedState& state, CallerValue caller) const {

@@ -80,10 +80,6 @@ class Windows : public QObject {
     // and the screen is told it, both here.
     void openComputation(SharedState& state, CallerValue caller) const;
 
-    // A file dialog (Form22, Form24 or Form84) is shown: the window that
-    // opened it waits, disabled, until the dialog hands control back.
-    bool fileDialogShown() const;
-
     // The windows whose links are missing, by name; empty for a complete set.
     QStringList missingWindows() const;
 

@@ -215,6 +215,10 @@ class TestForm22Image : public QObject {
         QVERIFY(save->isVisible());
         QCOMPARE(controlText(save, "Text1"), joinPath(folder.dir.path(), QString()));
         QCOMPARE(control<DirListBox>(save, "Dir1")->path(), QDir::toNativeSeparators(folder.dir.path()));
+        // The main window waits for the dialog, and is back once it returns.
+        QVERIFY(!f.main->isEnabled());
+        QTest::mouseClick(control<QPushButton>(save, "Command2"), Qt::LeftButton);
+        QVERIFY(!save->isVisible() && f.main->isEnabled() && f.main->isVisible());
     }
 
     // A scan larger than the toolkit's default limit of 256 MB opens, and

@@ -357,13 +357,30 @@ class TestSamplingWindows : public QObject {
         f.main->findChild<QAction*>("FFRD")->trigger();
         QWidget* dialog = f.windows.form22;
         QVERIFY(dialog->isVisible() && !f.main->isEnabled());
+        const bool imageEnabled = f.image->isEnabled();
         QVERIFY(!f.image->close());
         QTest::mouseClick(control<QPushButton>(f.windows.form1, "Command2"), Qt::LeftButton);
         // The dialog still waits for its answer; the main window waits for it.
         QVERIFY(dialog->isVisible() && !f.main->isEnabled());
-        QVERIFY(f.image->isEnabled() && f.image->isVisible());
+        QVERIFY(f.image->isVisible());
+        QCOMPARE(f.image->isEnabled(), imageEnabled);
         QTest::mouseClick(control<QPushButton>(dialog, "Command2"), Qt::LeftButton);
         QVERIFY(!dialog->isVisible() && f.main->isEnabled());
+    }
+
+    void exitQuestionLeavesWhatOthersChangedMeanwhile() {
+        DigitizeFixture f;
+        QTest::mouseClick(f.the<QPushButton>("Command8"), Qt::LeftButton);
+        QWidget* save = f.windows.form24;
+        QVERIFY(!f.image->close());
+        // The save dialog gives control back while the question is shown...
+        QTest::mouseClick(control<QPushButton>(save, "Command2"), Qt::LeftButton);
+        QVERIFY(f.main->isEnabled());
+        // ...and keyboard entry takes over from the main window.
+        f.main->findChild<QAction*>("HENKOU1")->trigger();
+        QVERIFY(f.windows.form50->isVisible() && !f.main->isVisible());
+        QTest::mouseClick(control<QPushButton>(f.windows.form1, "Command2"), Qt::LeftButton);
+        QVERIFY(f.windows.form50->isVisible() && !f.main->isVisible() && !f.image->isVisible());
     }
 
     void liveReadoutShowsGraphValuesOnceConfirmed() {
