@@ -10,13 +10,6 @@ namespace tracol {
 
 namespace {
 
-// A text already cleaned of empty lines, with a CR LF after its last line.
-QString withFinalCrLf(const QString& cleaned) {
-    if (cleaned.isEmpty() || cleaned.endsWith(kCrLf))
-        return cleaned;
-    return cleaned + kCrLf;
-}
-
 // A page's text as the Line keeps it: CR LF line ends, no empty lines, a CR LF
 // after the last line; a text of line breaks alone is empty.
 QString pageLineText(const QString& data) {

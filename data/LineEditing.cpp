@@ -7,12 +7,10 @@ namespace tracol {
 
 void appendSampledPoint(SharedState& state, int line, const QString& xText, const QString& yText) {
     state.PointCount[line] = static_cast<qint16>(state.PointCount[line] + 1);
-    QString& text = state.LineBox[line];
     // A point the user typed into the box without ending its line keeps a
     // line of its own: the new point never runs on into it.
-    if (!text.isEmpty() && !text.endsWith(u'\n'))
-        text += kCrLf;
-    text += trimBlanks(xText) + u',' + trimBlanks(yText) + kCrLf;
+    state.LineBox[line] =
+        withFinalCrLf(state.LineBox[line]) + trimBlanks(xText) + u',' + trimBlanks(yText) + kCrLf;
 }
 
 void deleteLineAndShift(SharedState& state, int line) {

@@ -39,6 +39,12 @@ QString withCrLf(const QString& text) {
     return joinLines(text, kCrLf);
 }
 
+QString withFinalCrLf(const QString& text) {
+    if (text.isEmpty() || text.endsWith(kCrLf))
+        return text;
+    return text + kCrLf;
+}
+
 QStringList splitLines(const QString& text) {
     QStringList lines;
     forEachLine(text, [&](const QString& line, bool) { lines.append(line); });

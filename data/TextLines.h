@@ -14,6 +14,9 @@ inline const QString kCrLf = QStringLiteral("\r\n");
 // The text with every line break (CR LF, LF, CR) written as CR LF.
 QString withCrLf(const QString& text);
 
+// A CR LF text with a CR LF after its last line; an empty text stays empty.
+QString withFinalCrLf(const QString& text);
+
 // The lines of a text cut at CR LF, LF or CR; a final line break does not
 // start another (empty) line, so "a\r\nb\r\n" gives "a", "b".
 QStringList splitLines(const QString& text);
