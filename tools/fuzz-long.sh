@@ -43,6 +43,7 @@ keep_grown_corpus() {
     local target="$1" corpus merged
     corpus="$(corpus_of "$target")"
     merged="$(mktemp -d)"
+    local -a options
     mapfile -t options < "$TRACOL_FUZZ_BUILD/fuzz-options/$target"
     QT_QPA_PLATFORM=offscreen "$TRACOL_FUZZ_BUILD/fuzz/$target" "${options[@]}" -merge=1 \
         "$merged" "$corpus" > "$TRACOL_FUZZ_BUILD/fuzz-logs/$target.merge.log" 2>&1
@@ -77,6 +78,18 @@ record_run() {
     echo "$RECORDED" >> "$(log_of "$target")"
 }
 
+# Writes the run down and, unless it found a fault, keeps its corpus; fails
+# on a fault.
+finish_run() {
+    local target="$1" outcome="$2"
+    record_run "$target" "$outcome"
+    if [ "$outcome" = "fault" ]; then
+        echo "   FAULT: see $(log_of "$target") and $TRACOL_FUZZ_BUILD/fuzz-artifacts/$target-*"
+        return 1
+    fi
+    keep_grown_corpus "$target"
+}
+
 install_missing "${BUILD_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
 build_fuzz_targets
 mkdir -p "$TRACOL_FUZZ_BUILD/fuzz-logs" "$TRACOL_FUZZ_BUILD/fuzz-artifacts"
@@ -90,15 +103,13 @@ if [ "${1:-}" = "--record" ]; then
             echo "   written down already"
             continue
         elif grep -qE '^==[0-9]+==.*(ERROR|deadly signal)|^property failed|^SUMMARY: ' "$log"; then
-            record_run "$target" "fault"
-            echo "   FAULT: see $log"
-            continue
+            outcome="fault"
         elif grep -qE '^Done [0-9]+ runs' "$log"; then
-            record_run "$target" "no report"
+            outcome="no report"
         else
-            record_run "$target" "stopped"
+            outcome="stopped"
         fi
-        keep_grown_corpus "$target"
+        finish_run "$target" "$outcome" || true
     done
     exit 0
 fi
@@ -133,13 +144,10 @@ for target in "${targets[@]}"; do
     "$INTERRUPTED") outcome="interrupted" ;;
     *) outcome="fault" ;;
     esac
-    record_run "$target" "$outcome"
-    if [ "$outcome" = "fault" ]; then
-        echo "   FAULT: see $log and $TRACOL_FUZZ_BUILD/fuzz-artifacts/$target-*"
+    if ! finish_run "$target" "$outcome"; then
         failed+=("$target")
         continue
     fi
-    keep_grown_corpus "$target"
     [ "$outcome" = "interrupted" ] && break
 done
 
