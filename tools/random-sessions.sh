@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Long random user sessions over the real windows (the suite runs 5 000
-# steps): 100 000 steps by default, in sessions of 500 from the seed given.
+# steps): 100 000 steps by default, in sessions of 250 from the seed given.
 #   bash tools/random-sessions.sh [STEPS] [SEED]
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
