@@ -41,6 +41,29 @@ struct PdfFolder {
         QFile broken(dir.filePath("broken.pdf"));
         broken.open(QIODevice::WriteOnly);
         broken.write("%PDF-1.4\nthis is no PDF after its first line\n");
+        writeLockedPdf(dir.filePath("locked.pdf"));
+    }
+
+    // One empty page behind the standard security handler, whose user
+    // password is not the empty one: opening it asks for a password.
+    static void writeLockedPdf(const QString& path) {
+        const QByteArray key(32, 'k'), id = QByteArray(16, 'i').toHex();
+        const QList<QByteArray> objects = {
+            "<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+            "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] >>",
+            "<< /Filter /Standard /V 1 /R 2 /P -4 /O <" + key.toHex() + "> /U <" + key.toHex() + "> >>"};
+        QByteArray pdf = "%PDF-1.4\n";
+        QByteArray xref = "xref\n0 5\n0000000000 65535 f \n";
+        for (int i = 0; i < objects.size(); ++i) {
+            xref += QByteArray::number(pdf.size()).rightJustified(10, '0') + " 00000 n \n";
+            pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
+        }
+        const QByteArray start = QByteArray::number(pdf.size());
+        pdf += xref + "trailer\n<< /Size 5 /Root 1 0 R /Encrypt 4 0 R /ID [<" + id + "> <" + id + ">] >>\n";
+        pdf += "startxref\n" + start + "\n%%EOF\n";
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(pdf);
     }
 };
 
@@ -121,16 +144,26 @@ class TestPdfPage : public QObject {
         QCOMPARE(f.state.LineBox[1], QStringLiteral("50,5\r\n"));
     }
 
+    void aPdfThatCannotBeReadChangesNothing_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("broken")
+            << "broken.pdf"
+            << "PDFファイルとして読み込めません。（PDFではないか、ファイルが壊れています）";
+        QTest::newRow("password") << "locked.pdf"
+                                  << "パスワードで保護されたPDFファイルは読み込めません。";
+    }
+
     void aPdfThatCannotBeReadChangesNothing() {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
         DigitizeFixture f;
         PdfDriver d{f};
         PdfFolder folder;
-        d.chooseInDialog(folder, "broken.pdf");
+        d.chooseInDialog(folder, name);
         QVERIFY(d.dialog()->isVisible());
         QVERIFY(!d.pageWindow()->isVisible());
-        QCOMPARE(
-            PdfDriver::messageOf(d.dialog()),
-            QStringLiteral("PDFファイルとして読み込めません。（PDFではないか、ファイルが壊れています）"));
+        QCOMPARE(PdfDriver::messageOf(d.dialog()), message);
         QCOMPARE(f.state.OpenPurpose, qint16(4));
         QCOMPARE(f.picture->picture().size(), QSize(640, 480));
     }
