@@ -4,6 +4,7 @@
 #include "data/Form22.h"
 
 #include "data/DataSetFile.h"
+#include "ui/BusyCursor.h"
 #include "ui/DiscardQuestion.h"
 #include "ui/ImageFiles.h"
 #include "ui/LineHistory.h"
@@ -27,7 +28,10 @@ bool mayDiscardPoints(QWidget* parent, const SharedState& state) {
 
 bool Form22::loadImage() {
     const QString path = Text1->text().trimmed();
-    const ImageFileRead read = readImageFile(path);
+    const ImageFileRead read = [&] {
+        const BusyCursor busy; // a large scan takes seconds to decode
+        return readImageFile(path);
+    }();
     if (read.image.isNull()) {
         showFileMessage(read.message);
         return false;

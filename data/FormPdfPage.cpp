@@ -1,5 +1,6 @@
 #include "data/FormPdfPage.h"
 
+#include "ui/BusyCursor.h"
 #include "ui/ControlFactory.h"
 #include "ui/DetachChildren.h"
 #include "ui/MessageField.h"
@@ -131,7 +132,10 @@ void FormPdfPage::decide() {
                 .arg(largest));
         return;
     }
-    const QImage image = pages_.render(page, dpi);
+    const QImage image = [&] {
+        const BusyCursor busy; // a page at a high resolution takes seconds
+        return pages_.render(page, dpi);
+    }();
     if (image.isNull()) {
         message_->show(QStringLiteral("ページを画像にできませんでした。解像度を下げてください。"));
         return;
