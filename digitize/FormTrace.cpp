@@ -226,9 +226,10 @@ void FormTrace::respace() {
     windows_.imageWindow().pictureBox().setTracePreview(curve_.centreline, std::move(pixels),
                                                         previewColour(curve_.colour));
     Command1->setEnabled(true);
+    announcedLine_ = state_.CurrentLine;
     message_->show(QStringLiteral("%1点をLine %2に追加します。よろしければ「追加」を押してください。")
                        .arg(points_.size())
-                       .arg(state_.CurrentLine),
+                       .arg(announcedLine_),
                    Qt::black);
 }
 
@@ -244,11 +245,16 @@ void FormTrace::appendClicked() {
     if (!chosen || !pointCount())
         return;
     // Values changed since the preview are taken before anything is appended.
+    const int announced = announcedLine_;
     if (*chosen != tracedTolerance_ || !curve_.traced())
         trace();
     else
         respace();
     if (!curve_.traced() || points_.empty())
+        return;
+    // Another Line was chosen while the preview was shown: the points go
+    // only where the message says, so it names the new Line and waits.
+    if (state_.CurrentLine != announced)
         return;
 
     SharedState& s = state_;

@@ -73,6 +73,7 @@ class FormTrace : public QWidget, public TracePreviewLink {
     QPushButton* Command3 = nullptr;        // キャンセル: nothing appended
     MessageField* message_ = nullptr;       // Text3
     QPoint click_;                          // image pixel clicked
+    int announcedLine_ = 0;                 // the Line the preview's message names
     double tracedTolerance_ = kDefaultColourTolerance;
     TracedCurve curve_;
     std::vector<QPointF> points_; // twips

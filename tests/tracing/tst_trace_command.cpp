@@ -168,6 +168,25 @@ class TestTraceCommand : public QObject {
         QCOMPARE(f.formMessage(), QStringLiteral("Line 1は既に100点あります。別のLineを選んでください。"));
     }
 
+    // The points go to the Line the preview named: another Line chosen
+    // meanwhile is named first, and the next "追加" appends to it.
+    void anotherLineChosenDuringThePreviewIsNamedFirst() {
+        Tracing f;
+        f.traceCurve();
+        QTest::mouseClick(control<QAbstractButton>(f.windows.form21, "Option1(2)"), Qt::LeftButton, {},
+                          QPoint(8, 8));
+        QCOMPARE(f.state.CurrentLine, qint16(3));
+        f.press("Command1");
+        QVERIFY(f.form()->isVisible());
+        QVERIFY(f.state.LineBox[3].isEmpty());
+        QCOMPARE(f.formMessage(),
+                 QStringLiteral("30点をLine 3に追加します。よろしければ「追加」を押してください。"));
+        f.press("Command1");
+        QVERIFY(!f.form()->isVisible());
+        QCOMPARE(f.state.PointCount[3], qint16(kDefaultTracedPointCount));
+        QVERIFY(f.state.LineBox[1].isEmpty());
+    }
+
     // Ending sampling takes the preview away: its points could not be added.
     void thePreviewGoesWhenSamplingEnds() {
         Tracing f;
