@@ -9,5 +9,9 @@ build_tracol
 steps="${1:-100000}"
 seed="${2:-$(date +%s)}"
 echo "Random sessions: $steps steps from seed $seed"
-QT_QPA_PLATFORM=offscreen TRACOL_SESSION_STEPS="$steps" TRACOL_SESSION_SEED="$seed" \
-    "$TRACOL_BUILD/tests/sessions/tst_random_sessions"
+# QtTest stops a test function after 5 minutes; the steps take about 1.5 ms
+# each here (100 000 in 150 s), several times that under the sanitizers or on
+# a busy machine, so the sessions get 20 ms a step and at least 5 minutes.
+timeout_ms=$((steps * 20 > 300000 ? steps * 20 : 300000))
+QTEST_FUNCTION_TIMEOUT="$timeout_ms" QT_QPA_PLATFORM=offscreen TRACOL_SESSION_STEPS="$steps" \
+    TRACOL_SESSION_SEED="$seed" "$TRACOL_BUILD/tests/sessions/tst_random_sessions"
